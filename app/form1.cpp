@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#include "form1.h"
+#include "ui_form1.h"
+
+#include "cablecatalogue.h"
+#include "form2.h"
+#include "errorreporter.h"
+#include "formsruntime.h"
+#include "frmabout1.h"
+#include "web.h"
+
+#include <QMouseEvent>
+
+Form1::Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::Form1>())
+    , m_module1(module1)
+    , m_runtime(runtime)
+    , m_frmAbout1([] { return std::make_unique<frmAbout1>(); })
+    , m_Form2([] { return std::make_unique<Form2>(); })
+    , m_web([&runtime] { return std::make_unique<web>(runtime); })
+{
+    ui->setupUi(this);
+
+    // A pick counts each time, also of the entry already selected: the
+    // selection change covers mouse and keyboard, the click a repeated pick.
+    connect(ui->List1, &QListWidget::pressed, this, [this] { m_list1PickedSincePress = false; });
+    connect(ui->List1, &QListWidget::itemSelectionChanged, this, [this] {
+        m_list1PickedSincePress = true;
+        List1_Click();
+    });
+    connect(ui->List1, &QListWidget::clicked, this, [this] {
+        if (!m_list1PickedSincePress)
+            List1_Click();
+    });
+    connect(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(ui->mnuWeb, &QPushButton::clicked, this, &Form1::mnuWeb_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    ui->Text12->installEventFilter(this);
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->Text12 && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && ui->Text12->rect().contains(mouse->position().toPoint()))
+            Text12_Click();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Form_Load()
+{
+    ui->List1->clear();
+    for (const calc::CableType &cable : calc::CableCatalogue)
+        ui->List1->addItem(QString::fromUtf8(cable.displayName.data(), qsizetype(cable.displayName.size())));
+}
+
+void Form1::List1_Click()
+{
+    const QModelIndexList selected = ui->List1->selectionModel()->selectedIndexes();
+    const int position = selected.isEmpty() ? -1 : selected.first().row();
+    calc::List1_Click(m_module1, static_cast<std::int16_t>(position));
+}
+
+void Form1::Command1_Click()
+{
+    m_frmAbout1.show();
+}
+
+void Form1::Command2_Click()
+{
+    m_Form2.show();
+}
+
+void Form1::mnuWeb_Click()
+{
+    m_web.show();
+}
+
+void Form1::Command3_Click()
+{
+    reportFailure(calc::Command3_Click(m_module1, *this, m_runtime.decimalSeparator));
+}
+
+void Form1::Command4_Click()
+{
+    reportFailure(calc::Command4_Click(m_module1, *this, m_runtime.decimalSeparator));
+}
+
+void Form1::Text12_Click()
+{
+    calc::Text12_Click(m_module1, *this, m_runtime.decimalSeparator);
+}
+
+void Form1::reportFailure(std::optional<calc::RuntimeError> error)
+{
+    if (error)
+        m_runtime.errors.report(*error);
+}
+
+std::string Form1::frequencyText() const
+{
+    return ui->Text12->text().toStdString();
+}
+
+void Form1::setBoxText(std::string_view boxName, std::string_view text)
+{
+    auto *box = findChild<QLineEdit *>(QString::fromUtf8(boxName.data(), qsizetype(boxName.size())));
+    Q_ASSERT(box);
+    box->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    // A written box shows its text from the first character, so a narrow box
+    // cuts off the last digits, never the leading ones.
+    box->setCursorPosition(0);
+}

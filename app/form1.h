@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "windowinstance.h"
+#include "lengthcalculation.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+namespace calc {
+struct CalculationState;
+}
+struct FormsRuntime;
+class Form2;
+class frmAbout1;
+class web;
+
+// The main window. The user types a frequency into Text12 and picks a cable
+// in List1, whose handler stores the cable's velocity factor in the program's
+// CalculationState. A unit button (Command3 "FEET/INCHES", Command4
+// "METER/CM") reads Text12, computes both lengths into the CalculationState
+// and writes them, split into whole and remainder, into the result boxes on
+// the dimension lines (Text2/Text5 overall, Text6/Text9 coax section) with
+// the unit words beside them. A click into Text12 writes the stored frequency
+// back. Three buttons open the detail and website windows. Errors of a
+// handler go to the program's error reporter.
+class Form1 : public QWidget, private calc::Form1Boxes
+{
+    Q_OBJECT
+
+public:
+    Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    WindowInstance<frmAbout1> &endDetail() { return m_frmAbout1; }
+    WindowInstance<Form2> &centerDetail() { return m_Form2; }
+    WindowInstance<web> &website() { return m_web; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void mnuWeb_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Text12_Click();
+
+    void reportFailure(std::optional<calc::RuntimeError> error);
+
+    std::string frequencyText() const override;
+    void setBoxText(std::string_view boxName, std::string_view text) override;
+
+    std::unique_ptr<Ui::Form1> ui;
+    calc::CalculationState &m_module1;
+    FormsRuntime &m_runtime;
+    bool m_list1PickedSincePress = false;
+    WindowInstance<frmAbout1> m_frmAbout1;
+    WindowInstance<Form2> m_Form2;
+    WindowInstance<web> m_web;
+};

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#include "linecontrol.h"
+
+#include <QPainter>
+
+LineControl::LineControl(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), palette().windowText());
+}

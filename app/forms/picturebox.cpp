@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "picturebox.h"
+
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    fitToPicture();
+    update();
+}
+
+void PictureBox::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    fitToPicture();
+}
+
+void PictureBox::fitToPicture()
+{
+    if (m_autoSize && !m_picture.isNull()) {
+        const int border = 2 * frameWidth();
+        resize(m_picture.deviceIndependentSize().toSize() + QSize(border, border));
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    // No smoothing: the drawings are line art, and on a scaled screen each
+    // pixel must stay a crisp square.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setClipRect(contentsRect());
+    painter.drawPixmap(contentsRect().topLeft(), m_picture);
+}

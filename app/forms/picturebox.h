@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+// A picture box: a sunken frame that shows its bitmap unscaled at the top-left
+// of its inner area, clipped there, on the button face. Controls placed inside
+// it are positioned relative to that inner area, which is where the bitmap's
+// origin lies. With autoSize it takes the bitmap's size plus its border.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+    Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+    bool autoSize() const { return m_autoSize; }
+    void setAutoSize(bool autoSize);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void fitToPicture();
+
+    QPixmap m_picture;
+    bool m_autoSize = false;
+};

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#include "calculationstate.h"
+#include "errorreporter.h"
+#include "form1.h"
+#include "formsruntime.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarnwick"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    applyFormsLook(application);
+
+    MessageBoxErrorReporter errorReporter;
+    FormsRuntime runtime{errorReporter, userDecimalSeparator()};
+    calc::CalculationState module1;
+
+    Form1 form1(module1, runtime);
+    form1.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "form2.h"
+
+Form2::Form2(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "web.h"
+
+web::web(FormsRuntime &, QWidget *parent)
+    : QWidget(parent)
+{
+}
