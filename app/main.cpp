@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calculationstate.h"
+#include "desktoplauncher.h"
 #include "errorreporter.h"
 #include "form1.h"
 #include "formsruntime.h"
@@ -14,7 +15,8 @@ int main(int argc, char *argv[])
     applyFormsLook(application);
 
     MessageBoxErrorReporter errorReporter;
-    FormsRuntime runtime{errorReporter, userDecimalSeparator()};
+    DesktopLauncher launcher;
+    FormsRuntime runtime{errorReporter, launcher, userDecimalSeparator()};
     calc::CalculationState module1;
 
     Form1 form1(module1, runtime);

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What every window test shares: the real main window on the offscreen
+// platform, with error reports and program launches recorded instead of
+// shown or started, and a watchdog that closes any modal window a test did
+// not expect, so a test fails instead of waiting for a person.
+
+#include "calculationstate.h"
+#include "errorreporter.h"
+#include "form1.h"
+#include "formsruntime.h"
+#include "programlauncher.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class RecordingErrorReporter final : public ErrorReporter
+{
+public:
+    void report(calc::RuntimeError error) override { reports.push_back(error); }
+
+    std::vector<calc::RuntimeError> reports;
+};
+
+class RecordingLauncher final : public ProgramLauncher
+{
+public:
+    struct Launch {
+        QString commandLine;
+        WindowStyle style;
+    };
+
+    std::variant<double, calc::RuntimeError> Shell(const QString &commandLine, WindowStyle style) override
+    {
+        launches.push_back({commandLine, style});
+        if (failWith)
+            return *failWith;
+        return double(launches.size());
+    }
+
+    std::vector<Launch> launches;
+    std::optional<calc::RuntimeError> failWith;
+};
+
+class ModalWatchdog
+{
+public:
+    ModalWatchdog()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                m_unexpected << modal->windowTitle();
+                modal->close();
+            }
+        });
+        m_timer.start(20);
+    }
+
+    // Titles of the modal windows that opened and were closed by force.
+    QStringList unexpected() const { return m_unexpected; }
+
+private:
+    QTimer m_timer;
+    QStringList m_unexpected;
+};
+
+// One run of the program: a fresh calculation state and main window.
+struct TestProgram {
+    explicit TestProgram(std::string decimalSeparator = ".")
+        : runtime{errors, launcher, std::move(decimalSeparator)}
+        , form1(std::make_unique<Form1>(module1, runtime))
+    {
+    }
+
+    template<typename Control>
+    Control *control(const char *name) const
+    {
+        return form1->findChild<Control *>(QString::fromLatin1(name));
+    }
+
+    RecordingErrorReporter errors;
+    RecordingLauncher launcher;
+    FormsRuntime runtime;
+    calc::CalculationState module1;
+    std::unique_ptr<Form1> form1;
+};
+
+// The application every window test runs in: the program's own look, name
+// and artwork, so that what the tests measure is what the user sees.
+#define TARNWICK_GUI_TEST_MAIN(TestClass)                                           \
+    int main(int argc, char *argv[])                                                 \
+    {                                                                                \
+        QApplication application(argc, argv);                                        \
+        QApplication::setApplicationName(QStringLiteral("tarnwick"));                \
+        applyFormsLook(application);                                                 \
+        TestClass test;                                                              \
+        return QTest::qExec(&test, argc, argv);                                      \
+    }

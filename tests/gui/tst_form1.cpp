@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: MIT
+// The main window driven through its real controls, as a user would.
+
+#include "guifixture.h"
+
+#include "cablecatalogue.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using calc::RuntimeError;
+
+namespace {
+const char *const ResultBoxes[] = {"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"};
+}
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestProgram> program;
+    std::unique_ptr<ModalWatchdog> watchdog;
+
+    QLineEdit *box(const char *name) const { return program->control<QLineEdit>(name); }
+    QListWidget *list() const { return program->control<QListWidget>("List1"); }
+
+    void typeFrequency(const QString &text)
+    {
+        QLineEdit *frequency = box("Text12");
+        frequency->setFocus();
+        QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(frequency, Qt::Key_Delete);
+        else
+            QTest::keyClicks(frequency, text);
+    }
+
+    void pickCable(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QListWidget *cables = list();
+        cables->scrollToItem(cables->item(row));
+        QTest::mouseClick(cables->viewport(), Qt::LeftButton, modifiers,
+                          cables->visualItemRect(cables->item(row)).center());
+    }
+
+    void press(const char *button) { QTest::mouseClick(program->control<QPushButton>(button), Qt::LeftButton); }
+
+    QStringList resultTexts() const
+    {
+        QStringList texts;
+        for (const char *name : ResultBoxes)
+            texts << box(name)->text();
+        return texts;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        program = std::make_unique<TestProgram>();
+        watchdog = std::make_unique<ModalWatchdog>();
+        program->form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program.reset();
+    }
+
+    void startsWithDesignedTextsAndCableList()
+    {
+        QCOMPARE(program->form1->windowTitle(), QStringLiteral("QUORVEL"));
+        QCOMPARE(box("Text12")->text(), QStringLiteral("000.000"));
+        QCOMPARE(resultTexts(), QStringList({"000", "00.00", "000", "00.00", "FEET", "FEET", "INCHES", "INCHES"}));
+
+        QCOMPARE(list()->count(), int(calc::CableCatalogue.size()));
+        QCOMPARE(list()->item(0)->text(), QStringLiteral("RG-6"));
+        QCOMPARE(list()->item(1)->text(), QStringLiteral("RG-8x"));
+        QCOMPARE(list()->item(19)->text(), QStringLiteral("BELDEN 9914"));
+        QVERIFY(list()->selectedItems().isEmpty());
+        QCOMPARE(program->module1.VelocityFactor, 0.0f);
+        QCOMPARE(program->module1.CableIndex, 0.0f);
+    }
+
+    void calculatesThroughTheControls_data()
+    {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<int>("cable");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("results");
+
+        QTest::newRow("14.2 MHz RG-8x feet") << "14.2" << 1 << "Command3"
+                                             << QStringList{"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"};
+        QTest::newRow("14.2 MHz RG-8x metric") << "14.2" << 1 << "Command4"
+                                               << QStringList{"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"};
+        QTest::newRow("3.5 MHz RG-58 metric") << "3.5" << 9 << "Command4"
+                                              << QStringList{"42", "79.99992", "28", "24.80011", "METERS", "METERS", "CM", "CM"};
+        QTest::newRow("blanks around the frequency") << " 4.92 " << 2 << "Command3"
+                                                     << QStringList{"100", "0", "66", "0", "FEET", "FEET", "INCHES", "INCHES"};
+    }
+
+    void calculatesThroughTheControls()
+    {
+        QFETCH(QString, frequency);
+        QFETCH(int, cable);
+        QFETCH(QString, button);
+        QFETCH(QStringList, results);
+
+        typeFrequency(frequency);
+        pickCable(cable);
+        press(qPrintable(button));
+
+        QCOMPARE(resultTexts(), results);
+        QVERIFY(program->errors.reports.empty());
+        // A narrow box shows the leading digits of what was written.
+        for (const char *name : ResultBoxes)
+            QCOMPARE(box(name)->cursorPosition(), 0);
+    }
+
+    void keepsResultsWhenTheCableChanges()
+    {
+        typeFrequency(QStringLiteral("14.2"));
+        pickCable(1);
+        press("Command3");
+        const QStringList shown = resultTexts();
+
+        pickCable(18);
+        QCOMPARE(program->module1.VelocityFactor, 0.84f);
+        QCOMPARE(resultTexts(), shown);
+
+        press("Command3");
+        QCOMPARE(box("Text6")->text(), QStringLiteral("29"));
+    }
+
+    void picksCablesByKeyboardAndDeselection()
+    {
+        pickCable(0);
+        QCOMPARE(program->module1.VelocityFactor, 0.75f);
+        QTest::keyClick(list(), Qt::Key_End);
+        QCOMPARE(program->module1.CableIndex, 19.0f);
+        QCOMPARE(program->module1.VelocityFactor, 0.78f);
+
+        // Ctrl+click takes the selection away: position -1, factor kept.
+        pickCable(19, Qt::ControlModifier);
+        QCOMPARE(program->module1.CableIndex, -1.0f);
+        QCOMPARE(program->module1.VelocityFactor, 0.78f);
+
+        pickCable(19);
+        QCOMPARE(program->module1.CableIndex, 19.0f);
+    }
+
+    void reportsErrorsAndKeepsEverything_data()
+    {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<RuntimeError>("error");
+
+        QTest::newRow("initial 000.000 feet") << "000.000" << "Command3" << RuntimeError::DivisionByZero;
+        QTest::newRow("zero metric") << "0" << "Command4" << RuntimeError::DivisionByZero;
+        QTest::newRow("letters") << "abc" << "Command3" << RuntimeError::TypeMismatch;
+        QTest::newRow("empty box") << "" << "Command4" << RuntimeError::TypeMismatch;
+        QTest::newRow("beyond float range") << "1E39" << "Command3" << RuntimeError::Overflow;
+        QTest::newRow("quotient beyond float range") << "1E-37" << "Command4" << RuntimeError::Overflow;
+    }
+
+    void reportsErrorsAndKeepsEverything()
+    {
+        QFETCH(QString, frequency);
+        QFETCH(QString, button);
+        QFETCH(RuntimeError, error);
+
+        box("Text13")->setText(QStringLiteral("typed by the user"));
+        pickCable(4);
+        typeFrequency(frequency);
+        const QStringList before = resultTexts();
+
+        press(qPrintable(button));
+
+        QCOMPARE(program->errors.reports, std::vector<RuntimeError>{error});
+        QCOMPARE(resultTexts(), before);
+        QCOMPARE(box("Text12")->text(), frequency);
+        QCOMPARE(box("Text13")->text(), QStringLiteral("typed by the user"));
+        QVERIFY(program->form1->isVisible());
+    }
+
+    void clickIntoFrequencyBoxWritesStoredFrequency()
+    {
+        QTest::mouseClick(box("Text12"), Qt::LeftButton);
+        QCOMPARE(box("Text12")->text(), QStringLiteral("0"));
+
+        typeFrequency(QStringLiteral("14.200"));
+        press("Command3");
+        typeFrequency(QStringLiteral("7.1"));
+        // Already focused, clicked again: each click writes the box.
+        QTest::mouseClick(box("Text12"), Qt::LeftButton);
+        QCOMPARE(box("Text12")->text(), QStringLiteral("14.2"));
+        QTest::keyClicks(box("Text12"), QStringLiteral("5"));
+        QTest::mouseClick(box("Text12"), Qt::LeftButton);
+        QCOMPARE(box("Text12")->text(), QStringLiteral("14.2"));
+    }
+
+    void resultBoxesStandOnTheirDimensionLines_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("dimensionLine");
+        QTest::addColumn<QString>("leftMark");
+        QTest::addColumn<QString>("rightMark");
+
+        QTest::newRow("overall length") << "overall" << QStringList{"Text2", "Text3", "Text5", "Text4"}
+                                        << "Line3" << "Line1" << "Line2";
+        QTest::newRow("coax section") << "coax" << QStringList{"Text6", "Text7", "Text9", "Text8"}
+                                      << "Line8" << "Line6" << "Line7";
+    }
+
+    void resultBoxesStandOnTheirDimensionLines()
+    {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, dimensionLine);
+        QFETCH(QString, leftMark);
+        QFETCH(QString, rightMark);
+
+        // Maximizing moves nothing: the boxes stay where the design has them.
+        program->form1->resize(1200, 800);
+        QCoreApplication::processEvents();
+
+        auto widget = [this](const QString &name) {
+            return program->form1->findChild<QWidget *>(name);
+        };
+        const int lineY = widget(dimensionLine)->geometry().top();
+        const int left = widget(leftMark)->geometry().left();
+        const int right = widget(rightMark)->geometry().left();
+        int previousRight = left;
+        for (const QString &name : boxes) {
+            const QRect geometry = widget(name)->geometry();
+            QVERIFY2(geometry.top() < lineY && lineY < geometry.bottom(), qPrintable(name));
+            QVERIFY2(geometry.left() > previousRight, qPrintable(name));
+            previousRight = geometry.right();
+        }
+        QVERIFY(previousRight < right);
+        QCOMPARE(widget("Text2")->geometry(), QRect(112, 88, 33, 19));
+    }
+
+    void coaxEndMarksMeetTheSleeveTips()
+    {
+        auto *picture = program->control<QWidget>("Picture1");
+        const QPoint drawingOrigin = picture->geometry().topLeft() + QPoint(2, 2);
+        QCOMPARE(program->control<QWidget>("Line6")->x() - drawingOrigin.x(), 62);
+        QCOMPARE(program->control<QWidget>("Line7")->x() - drawingOrigin.x(), 302);
+        QCOMPARE(program->control<QWidget>("Line2")->geometry().bottom() + 1, picture->y());
+    }
+};
+
+TARNWICK_GUI_TEST_MAIN(TestForm1)
+#include "tst_form1.moc"
