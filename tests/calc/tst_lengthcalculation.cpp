@@ -1,0 +1,407 @@
+// SPDX-License-Identifier: MIT
+#include "cablecatalogue.h"
+#include "lengthcalculation.h"
+#include "numbertext.h"
+
+#include <QTest>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+using calc::CalculationState;
+using calc::RuntimeError;
+
+Q_DECLARE_METATYPE(std::string)
+
+namespace {
+
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
+// The main window reduced to what the handlers touch: one typed frequency,
+// and every box write kept in the order it happened.
+class FakeForm : public calc::Form1Boxes {
+public:
+    std::string typed;
+    Writes writes;
+
+    std::string frequencyText() const override { return typed; }
+    void setBoxText(std::string_view boxName, std::string_view text) override
+    {
+        writes.emplace_back(std::string(boxName), std::string(text));
+    }
+};
+
+enum class Unit { Feet, Metric };
+
+std::optional<RuntimeError> press(Unit unit, CalculationState &state, FakeForm &form, std::string_view separator)
+{
+    return unit == Unit::Feet ? calc::Command3_Click(state, form, separator)
+                              : calc::Command4_Click(state, form, separator);
+}
+
+CalculationState withCable(int position)
+{
+    CalculationState state;
+    if (position >= 0)
+        calc::List1_Click(state, static_cast<std::int16_t>(position));
+    return state;
+}
+
+// The number the user would see in the error report; 0 when there is none.
+int errorNumber(std::optional<RuntimeError> error) { return error ? static_cast<int>(*error) : 0; }
+
+bool sameFloat(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+
+bool sameState(const CalculationState &a, const CalculationState &b)
+{
+    return sameFloat(a.OverallLength, b.OverallLength) && sameFloat(a.CoaxLength, b.CoaxLength)
+           && sameFloat(a.OverallMajor, b.OverallMajor) && sameFloat(a.OverallMinor, b.OverallMinor)
+           && sameFloat(a.CoaxMajor, b.CoaxMajor) && sameFloat(a.CoaxMinor, b.CoaxMinor)
+           && sameFloat(a.Frequency, b.Frequency) && sameFloat(a.VelocityFactor, b.VelocityFactor)
+           && sameFloat(a.CableIndex, b.CableIndex);
+}
+
+QStringList shown(const Writes &writes)
+{
+    QStringList lines;
+    for (const auto &[box, text] : writes)
+        lines << QString::fromStdString(box + "=" + text);
+    return lines;
+}
+
+const std::string Dot(".");
+const std::string Comma(",");
+const std::string ArabicSeparator("\u066B");
+constexpr int NoCable = -1;
+constexpr int RG8x = 1;
+constexpr int RG8 = 2;
+constexpr int RG142 = 13;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Unit)
+Q_DECLARE_METATYPE(calc::RuntimeError)
+
+class TestLengthCalculation : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void showsLengths_data();
+    void showsLengths();
+    void failsWithoutWritingBoxes_data();
+    void failsWithoutWritingBoxes();
+    void frequencyBoxShowsStoredFrequency_data();
+    void frequencyBoxShowsStoredFrequency();
+    void newCableShowsOnlyAfterNextPress();
+    void splitsRecomposeTheStoredLengths_data();
+    void splitsRecomposeTheStoredLengths();
+};
+
+void TestLengthCalculation::showsLengths_data()
+{
+    QTest::addColumn<std::string>("typed");
+    QTest::addColumn<std::string>("separator");
+    QTest::addColumn<int>("cable");
+    QTest::addColumn<Unit>("unit");
+    QTest::addColumn<QStringList>("numbers"); // Text2, Text5, Text6, Text9
+
+    QTest::newRow("14.2 MHz RG-8x feet") << std::string("14.2") << Dot << RG8x << Unit::Feet
+                                         << QStringList{"34", "7.774658", "25", "11.83099"};
+    QTest::newRow("14.2 MHz RG-8x metres") << std::string("14.2") << Dot << RG8x << Unit::Metric
+                                           << QStringList{"10", "54.92964", "7", "91.1972"};
+    QTest::newRow("4.92 MHz RG-8 feet comes out even") << std::string("4.92") << Dot << RG8 << Unit::Feet
+                                                       << QStringList{"100", "0", "66", "0"};
+    QTest::newRow("3.5 MHz RG-8 metres keep the float error") << std::string("3.5") << Dot << RG8 << Unit::Metric
+                                                              << QStringList{"42", "79.99992", "28", "24.80011"};
+    QTest::newRow("14.2 MHz no cable feet") << std::string("14.2") << Dot << NoCable << Unit::Feet
+                                            << QStringList{"34", "7.774658", "0", "0"};
+    QTest::newRow("14.2 MHz no cable metres") << std::string("14.2") << Dot << NoCable << Unit::Metric
+                                              << QStringList{"10", "54.92964", "0", "0"};
+    QTest::newRow("-14.2 MHz RG-8x feet floors") << std::string("-14.2") << Dot << RG8x << Unit::Feet
+                                                 << QStringList{"-35", "4.225342", "-26", "0.1690063"};
+    QTest::newRow("-14.2 MHz no cable feet shows a minus zero coax as 0")
+        << std::string("-14.2") << Dot << NoCable << Unit::Feet << QStringList{"-35", "4.225342", "0", "0"};
+    QTest::newRow("100000000 MHz RG-8 feet in exponent form") << std::string("100000000") << Dot << RG8 << Unit::Feet
+                                                              << QStringList{"0", "5.904E-05", "0", "3.89664E-05"};
+    QTest::newRow("0.0001 MHz RG-8 feet") << std::string("0.0001") << Dot << RG8 << Unit::Feet
+                                          << QStringList{"4920000", "0", "3247200", "3"};
+    QTest::newRow("7,1 MHz RG-8 feet comma locale") << std::string("7,1") << Comma << RG8 << Unit::Feet
+                                                    << QStringList{"69", "3,549316", "45", "8,822571"};
+    QTest::newRow("7\u066B1 MHz RG-8 metres two-byte separator")
+        << std::string("7\u066B1") << ArabicSeparator << RG8 << Unit::Metric
+        << QStringList{"21", "9\u066B859276", "13", "92\u066B50708"};
+    QTest::newRow("blanks, sign and exponent around 3.5 MHz metres")
+        << std::string(" +3.5e0\t") << Dot << RG8 << Unit::Metric << QStringList{"42", "79.99992", "28", "24.80011"};
+    // Taking the coax length from the rounded overall length would show 10.00003.
+    QTest::newRow("7.2 MHz RG-142 feet coax from the unrounded quotient")
+        << std::string("7.2") << Dot << RG142 << Unit::Feet << QStringList{"68", "4.000031", "47", "9.999985"};
+    // A float 149.8 would show 95.10498.
+    QTest::newRow("7.15 MHz RG-8 metres with the exact 149.8")
+        << std::string("7.15") << Dot << RG8 << Unit::Metric << QStringList{"20", "95.10479", "13", "82.7693"};
+    QTest::newRow("1.5E-36 MHz RG-8 feet just inside the float range")
+        << std::string("1.5E-36") << Dot << RG8 << Unit::Feet << QStringList{"3.28E+38", "0", "2.1648E+38", "0"};
+    QTest::newRow("4.5E-37 MHz RG-8 metres just inside the float range")
+        << std::string("4.5E-37") << Dot << RG8 << Unit::Metric
+        << QStringList{"3.328889E+38", "0", "2.197067E+38", "0"};
+    // -1.498E-08 m: the fraction 0.999999985 rounds to a whole float 1 when stored.
+    QTest::newRow("-1E10 MHz RG-8 metres tiny negative length shows 100 cm")
+        << std::string("-1E10") << Dot << RG8 << Unit::Metric << QStringList{"-1", "100", "-1", "100"};
+}
+
+void TestLengthCalculation::showsLengths()
+{
+    QFETCH(std::string, typed);
+    QFETCH(std::string, separator);
+    QFETCH(int, cable);
+    QFETCH(Unit, unit);
+    QFETCH(QStringList, numbers);
+
+    CalculationState state = withCable(cable);
+    const float factorBefore = state.VelocityFactor;
+    FakeForm form;
+    form.typed = typed;
+    QCOMPARE(errorNumber(press(unit, state, form, separator)), 0);
+
+    const QString large = unit == Unit::Feet ? "FEET" : "METERS";
+    const QString small = unit == Unit::Feet ? "INCHES" : "CM";
+    const QStringList expected{"Text2=" + numbers[0], "Text5=" + numbers[1], "Text6=" + numbers[2],
+                               "Text9=" + numbers[3], "Text3=" + large,      "Text7=" + large,
+                               "Text4=" + small,      "Text8=" + small};
+    QCOMPARE(shown(form.writes), expected);
+
+    QVERIFY(sameFloat(state.Frequency, calc::TextToFloat(typed, separator).value));
+    QVERIFY(sameFloat(state.VelocityFactor, factorBefore));
+    // The state keeps metre fractions; only the boxes show centimetres.
+    QVERIFY(state.OverallMinor <= (unit == Unit::Feet ? 12.0f : 1.0f));
+    QVERIFY(state.CoaxMinor <= (unit == Unit::Feet ? 12.0f : 1.0f));
+}
+
+enum class LengthAfter { Unchanged, PlusInfinity, MinusInfinity };
+Q_DECLARE_METATYPE(LengthAfter)
+
+void TestLengthCalculation::failsWithoutWritingBoxes_data()
+{
+    QTest::addColumn<std::string>("typed");
+    QTest::addColumn<std::string>("separator");
+    QTest::addColumn<Unit>("unit");
+    QTest::addColumn<RuntimeError>("error");
+    QTest::addColumn<bool>("storesFrequency");
+    QTest::addColumn<float>("frequency");
+    QTest::addColumn<LengthAfter>("length");
+
+    const auto mismatch = [](const char *name, std::string typed, std::string separator = Dot) {
+        QTest::newRow(name) << std::move(typed) << std::move(separator) << Unit::Feet << RuntimeError::TypeMismatch
+                            << false << 0.0f << LengthAfter::Unchanged;
+    };
+    mismatch("empty text", "");
+    mismatch("letters", "abc");
+    mismatch("exponent without digits", "1e");
+    mismatch("inf", "inf");
+    mismatch("nan", "nan");
+    mismatch("hex 0x10", "0x10");
+    mismatch("lone plus", "+");
+    mismatch("two separators", "1.2.3");
+    mismatch("blank inside", "1 2");
+    mismatch("dot under a comma locale", "1.5", Comma);
+
+    QTest::newRow("1E39 overflows when read") << std::string("1E39") << Dot << Unit::Feet << RuntimeError::Overflow
+                                              << false << 0.0f << LengthAfter::Unchanged;
+    QTest::newRow("-1E39 overflows when read, metres") << std::string("-1E39") << Dot << Unit::Metric
+                                                       << RuntimeError::Overflow << false << 0.0f
+                                                       << LengthAfter::Unchanged;
+
+    QTest::newRow("initial 000.000 feet") << std::string("000.000") << Dot << Unit::Feet
+                                          << RuntimeError::DivisionByZero << true << 0.0f << LengthAfter::PlusInfinity;
+    QTest::newRow("0 metres") << std::string("0") << Dot << Unit::Metric << RuntimeError::DivisionByZero << true
+                              << 0.0f << LengthAfter::PlusInfinity;
+    QTest::newRow("-0 feet gives minus infinity") << std::string("-0") << Dot << Unit::Feet
+                                                  << RuntimeError::DivisionByZero << true << -0.0f
+                                                  << LengthAfter::MinusInfinity;
+    QTest::newRow("0,0 comma locale metres") << std::string("0,0") << Comma << Unit::Metric
+                                             << RuntimeError::DivisionByZero << true << 0.0f
+                                             << LengthAfter::PlusInfinity;
+    QTest::newRow("zero underflow 1E-50 feet") << std::string("1E-50") << Dot << Unit::Feet
+                                               << RuntimeError::DivisionByZero << true << 0.0f
+                                               << LengthAfter::PlusInfinity;
+
+    QTest::newRow("1E-37 feet overflows at the division") << std::string("1E-37") << Dot << Unit::Feet
+                                                          << RuntimeError::Overflow << true << 1e-37f
+                                                          << LengthAfter::PlusInfinity;
+    QTest::newRow("-1E-37 metres overflows negative") << std::string("-1E-37") << Dot << Unit::Metric
+                                                      << RuntimeError::Overflow << true << -1e-37f
+                                                      << LengthAfter::MinusInfinity;
+    QTest::newRow("1.4E-36 feet just past the feet limit") << std::string("1.4E-36") << Dot << Unit::Feet
+                                                           << RuntimeError::Overflow << true << 1.4e-36f
+                                                           << LengthAfter::PlusInfinity;
+    QTest::newRow("4.4E-37 metres just past the metric limit") << std::string("4.4E-37") << Dot << Unit::Metric
+                                                               << RuntimeError::Overflow << true << 4.4e-37f
+                                                               << LengthAfter::PlusInfinity;
+    QTest::newRow("denormal 1E-45 reads, then overflows")
+        << std::string("1E-45") << Dot << Unit::Metric << RuntimeError::Overflow << true
+        << std::numeric_limits<float>::denorm_min() << LengthAfter::PlusInfinity;
+}
+
+void TestLengthCalculation::failsWithoutWritingBoxes()
+{
+    QFETCH(std::string, typed);
+    QFETCH(std::string, separator);
+    QFETCH(Unit, unit);
+    QFETCH(RuntimeError, error);
+    QFETCH(bool, storesFrequency);
+    QFETCH(float, frequency);
+    QFETCH(LengthAfter, length);
+
+    // A finished calculation first, so "unchanged" has something to keep.
+    CalculationState state = withCable(RG8x);
+    FakeForm form;
+    form.typed = "14.2";
+    QVERIFY(!press(unit, state, form, Dot));
+    form.writes.clear();
+    CalculationState expected = state;
+
+    form.typed = typed;
+    QCOMPARE(errorNumber(press(unit, state, form, separator)), static_cast<int>(error));
+    QCOMPARE(shown(form.writes), QStringList());
+
+    if (storesFrequency)
+        expected.Frequency = frequency;
+    if (length == LengthAfter::PlusInfinity)
+        expected.OverallLength = std::numeric_limits<float>::infinity();
+    if (length == LengthAfter::MinusInfinity)
+        expected.OverallLength = -std::numeric_limits<float>::infinity();
+    QVERIFY(sameState(state, expected));
+}
+
+void TestLengthCalculation::frequencyBoxShowsStoredFrequency_data()
+{
+    QTest::addColumn<QStringList>("pressedWith"); // texts in the box at each FEET/INCHES press
+    QTest::addColumn<std::string>("separator");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("before any calculation") << QStringList() << Dot << "0";
+    QTest::newRow("after 14.200 was used") << QStringList{"14.200"} << Dot << "14.2";
+    QTest::newRow("comma locale 7,1") << QStringList{"7,10"} << Comma << "7,1";
+    QTest::newRow("a rejected text keeps the last frequency") << QStringList{"14.2", "abc"} << Dot << "14.2";
+    QTest::newRow("an overflowing text keeps the last frequency") << QStringList{"14.2", "1E39"} << Dot << "14.2";
+    QTest::newRow("zero from a failed division") << QStringList{"14.2", "000.000"} << Dot << "0";
+    QTest::newRow("minus zero shows as 0") << QStringList{"-0"} << Dot << "0";
+    QTest::newRow("denormal from a failed division") << QStringList{"1E-45"} << Dot << "1.401298E-45";
+}
+
+void TestLengthCalculation::frequencyBoxShowsStoredFrequency()
+{
+    QFETCH(QStringList, pressedWith);
+    QFETCH(std::string, separator);
+    QFETCH(QString, expected);
+
+    CalculationState state = withCable(RG8x);
+    FakeForm form;
+    for (const QString &text : pressedWith) {
+        form.typed = text.toStdString();
+        (void)calc::Command3_Click(state, form, separator);
+    }
+    form.writes.clear();
+    const CalculationState before = state;
+
+    calc::Text12_Click(state, form, separator);
+    QCOMPARE(shown(form.writes), QStringList{"Text12=" + expected});
+    QVERIFY(sameState(state, before));
+}
+
+void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
+{
+    CalculationState state = withCable(RG8x);
+    FakeForm form;
+    form.typed = "14.2";
+    QVERIFY(!calc::Command3_Click(state, form, Dot));
+    CalculationState expected = state;
+
+    calc::List1_Click(state, RG8);
+    expected.VelocityFactor = 0.66f;
+    expected.CableIndex = RG8;
+    QVERIFY(sameState(state, expected));
+
+    // Switching units and cable afterwards must match a run from scratch.
+    CalculationState fresh = withCable(RG8);
+    FakeForm freshForm;
+    freshForm.typed = "14.2";
+    QVERIFY(!calc::Command4_Click(fresh, freshForm, Dot));
+    form.writes.clear();
+    QVERIFY(!calc::Command4_Click(state, form, Dot));
+    QCOMPARE(shown(form.writes), shown(freshForm.writes));
+    QVERIFY(sameState(state, fresh));
+}
+
+void TestLengthCalculation::splitsRecomposeTheStoredLengths_data()
+{
+    QTest::addColumn<Unit>("unit");
+    QTest::newRow("feet and inches") << Unit::Feet;
+    QTest::newRow("metres and centimetres") << Unit::Metric;
+}
+
+void TestLengthCalculation::splitsRecomposeTheStoredLengths()
+{
+    QFETCH(Unit, unit);
+    const double perLargeUnit = unit == Unit::Feet ? 12.0 : 1.0;
+
+    std::mt19937 random(unit == Unit::Feet ? 1422u : 1498u);
+    std::uniform_real_distribution<float> bands(0.1f, 500.0f);
+    std::uniform_int_distribution<int> cables(-1, 19);
+    for (int i = 0; i < 20000; ++i) {
+        // Half from the amateur bands, half from anywhere in the float range
+        // that cannot overflow.
+        float frequency = bands(random);
+        if (i % 2 == 1) {
+            frequency = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+            if (!std::isfinite(frequency) || std::fabs(frequency) < 1.5e-36f)
+                continue;
+        }
+        if (i % 4 == 2)
+            frequency = -frequency;
+
+        char typed[32];
+        std::snprintf(typed, sizeof typed, "%.9g", static_cast<double>(frequency));
+        CalculationState state = withCable(cables(random));
+        FakeForm form;
+        form.typed = typed;
+        QVERIFY2(!press(unit, state, form, Dot), typed);
+        QVERIFY2(state.Frequency == frequency, typed);
+        QCOMPARE(form.writes.size(), std::size_t{8});
+
+        const std::pair<float, float> splits[] = {{state.OverallMajor, state.OverallMinor},
+                                                  {state.CoaxMajor, state.CoaxMinor}};
+        const float lengths[] = {state.OverallLength, state.CoaxLength};
+        const std::string remainderTexts[] = {form.writes[1].second, form.writes[3].second};
+        for (int row = 0; row < 2; ++row) {
+            const auto [major, minor] = splits[row];
+            const double length = lengths[row];
+            QVERIFY2(double{major} == std::floor(length), typed);
+
+            // A fraction rounded up to a whole unit is possible only for a
+            // tiny negative length; every other remainder stays below it.
+            QVERIFY2(minor >= 0.0f, typed);
+            if (length >= 0)
+                QVERIFY2(minor < perLargeUnit, typed);
+            else
+                QVERIFY2(minor <= perLargeUnit, typed);
+
+            const double slack = (std::nextafter(minor, std::numeric_limits<float>::infinity()) - minor) / 2.0;
+            const double recomposed = double{major} + double{minor} / perLargeUnit;
+            // The remainder may sit exactly half an ulp off (a tie), and the
+            // recomposition itself rounds in double: hence the hair of margin.
+            QVERIFY2(std::fabs(recomposed - length) <= slack / perLargeUnit + std::fabs(length) * 1e-15, typed);
+
+            const float shownValue = calc::TextToFloat(remainderTexts[row], ".").value;
+            if (unit == Unit::Metric && length >= 0)
+                QVERIFY2(shownValue >= 0.0f && shownValue < 100.0f, typed);
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestLengthCalculation)
+#include "tst_lengthcalculation.moc"
