@@ -25,8 +25,8 @@ constexpr int taperLength = 12;
 constexpr int breakLeft = 165;
 constexpr int breakRightPath = 190;   // wall reaches column 191
 
-constexpr Box leftTab{165, 17, 167, 26};
-constexpr Box rightTab{189, 17, 191, 26};
+constexpr Box leftTab{165, 17, 169, 26};
+constexpr Box rightTab{187, 17, 191, 26};
 
 // The feed line, its jacket walls and where the jacket stops.
 constexpr int feedLeft = 155;
@@ -34,8 +34,8 @@ constexpr int feedRightPath = 174;
 constexpr int feedJacketTop = 48;
 constexpr int braidFanTop = 38;
 constexpr int braidFanSpread = 6;
-constexpr Box dielectric{162, 33, 168, feedJacketTop - 1};
-constexpr int centreConductorColumn = 165;
+constexpr Box dielectric{163, 33, 169, feedJacketTop - 1};
+constexpr int centreConductorColumn = 166;
 
 void drawSleeve(Raster &drawing)
 {

@@ -85,13 +85,49 @@ void drawOpenedCoax(Raster &drawing)
     hatchedShape(drawing, {{320, 90}, {292, 90}, {282, 102}, {282, 137}, {292, 149}, {320, 149}});
 }
 
+// A twisted braid lead: a band along a curve, narrowing from its start to its
+// end. Widths are measured across the rows, which suits leads that run down.
+struct Lead
+{
+    Point from;
+    Point control1;
+    Point control2;
+    Point to;
+    int startWidth;
+    int endWidth;
+};
+
+constexpr int leadSamples = 12;
+
+constexpr Lead leftLead{{100, 149}, {102, 178}, {116, 190}, {118, 213}, 26, 10};
+constexpr Lead rightLead{{305, 149}, {302, 186}, {262, 204}, {236, 225}, 26, 10};
+// Carries the right lead on to the feed line's braid, meeting it at its side.
+constexpr Lead braidStrand{{234, 233}, {228, 252}, {216, 266}, {feedBraid.right - 2, feedBraid.top + 3},
+                           9, 7};
+
+std::vector<Point> leadOutline(const Lead &lead)
+{
+    const std::vector<Point> centre =
+        cubicBezier(lead.from, lead.control1, lead.control2, lead.to, leadSamples);
+    std::vector<Point> corners;
+    for (int i = 0; i <= leadSamples; ++i) {
+        const Point c = centre[static_cast<std::size_t>(i)];
+        const int width = lead.startWidth + (lead.endWidth - lead.startWidth) * i / leadSamples;
+        corners.push_back({c.x - width / 2, c.y});
+    }
+    for (int i = leadSamples; i >= 0; --i) {
+        const Point c = centre[static_cast<std::size_t>(i)];
+        const int width = lead.startWidth + (lead.endWidth - lead.startWidth) * i / leadSamples;
+        corners.push_back({c.x - width / 2 + width, c.y});
+    }
+    return corners;
+}
+
 void drawLeads(Raster &drawing)
 {
-    // Each lead is the braid twisted together, narrowing as it goes.
-    hatchedShape(drawing, {{88, 149}, {114, 149}, {121, 180}, {123, 212}, {112, 212}, {103, 180}});
-    hatchedShape(drawing, {{290, 149}, {318, 149}, {296, 190}, {240, 226}, {230, 222}, {270, 182}});
-    // A thinner strand carries the right lead on to the feed line's braid.
-    hatchedShape(drawing, {{229, 233}, {240, 236}, {212, feedBraid.top + 8}, {feedBraid.right, feedBraid.top}});
+    hatchedShape(drawing, leadOutline(leftLead));
+    hatchedShape(drawing, leadOutline(rightLead));
+    hatchedShape(drawing, leadOutline(braidStrand));
 
     drawing.cubicCurve(leftBlob, {160, 212}, {feedConductorTop.x, 216}, feedConductorTop,
                        feedConductorWidth, black);

@@ -63,6 +63,9 @@ constexpr Box loop{163, 248, 213, 280};
 constexpr int loopThickness = 3;
 constexpr int wireRow = 258;
 constexpr int wireWidth = 2;
+constexpr int twistStart = 222;
+constexpr int twistTurns = 6;
+constexpr int twistPitch = 5;
 
 void drawCoaxEnd(Raster &drawing)
 {
@@ -83,21 +86,24 @@ void drawSupport(Raster &drawing)
     drawing.thickLine({0, ropeBottom - 1}, {ropeEnd, ropeBottom - 1}, ropeLineWidth, black);
     // The lay of the rope: one short twisted stroke per strand.
     for (int x = 2; x + strandPitch <= ropeEnd; x += strandPitch)
-        drawing.quadraticCurve({x, ropeBottom - 4}, {x + 1, ropeTop + 6}, {x + 7, ropeTop + 4}, 1,
-                               black);
+        drawing.cubicCurve({x, ropeBottom - 5}, {x + 1, ropeBottom - 11}, {x + 6, ropeTop + 11},
+                           {x + 7, ropeTop + 5}, 1, black);
 
     drawing.fillEllipse(loop, black);
     drawing.fillEllipse({loop.left + loopThickness, loop.top + loopThickness,
                          loop.right - loopThickness, loop.bottom - loopThickness},
                         white);
 
-    // The wire comes in from the right, passes through the loop and is
-    // wrapped back around its far side.
-    const int wrapStart = loop.right - 14;
-    drawing.thickLine({lastPixel, wireRow}, {wrapStart, wireRow}, wireWidth, black);
-    drawing.cubicCurve({wrapStart, wireRow}, {wrapStart - 4, loop.bottom - 6},
-                       {loop.right + 4, loop.bottom - 4}, {loop.right + 10, wireRow}, wireWidth,
-                       black);
+    // The wire comes in from the right, passes through the loop, folds back
+    // around its far side and is twisted round itself.
+    const int foldColumn = loop.right - 12;
+    drawing.thickLine({lastPixel, wireRow}, {foldColumn, wireRow}, wireWidth, black);
+    drawing.cubicCurve({foldColumn, wireRow}, {foldColumn - 3, loop.bottom + 2},
+                       {loop.right + 6, loop.bottom}, {twistStart, wireRow + 2}, wireWidth, black);
+    for (int i = 0; i < twistTurns; ++i) {
+        const int x = twistStart + i * twistPitch;
+        drawing.line({x, wireRow + 6}, {x + twistPitch - 1, wireRow - 5}, black);
+    }
 }
 
 } // namespace

@@ -40,6 +40,24 @@ bool solid(int, int)
     return true;
 }
 
+// Bernstein form with t = i / steps, kept as exact integer fractions.
+std::vector<Point> cubicBezier(Point from, Point control1, Point control2, Point to, int steps)
+{
+    const std::int64_t n = std::max(steps, 1);
+    const std::int64_t cube = n * n * n;
+    std::vector<Point> points;
+    for (std::int64_t i = 0; i <= n; ++i) {
+        const std::int64_t a = (n - i) * (n - i) * (n - i);
+        const std::int64_t b = 3 * (n - i) * (n - i) * i;
+        const std::int64_t c = 3 * (n - i) * i * i;
+        const std::int64_t d = i * i * i;
+        points.push_back(
+            {static_cast<int>(roundDiv(a * from.x + b * control1.x + c * control2.x + d * to.x, cube)),
+             static_cast<int>(roundDiv(a * from.y + b * control1.y + c * control2.y + d * to.y, cube))});
+    }
+    return points;
+}
+
 Pattern crossHatch(int spacing)
 {
     return [spacing](int x, int y) {
@@ -187,7 +205,7 @@ void Raster::polyline(const std::vector<Point> &points, int width, Ink ink)
         thickLine(points[i - 1], points[i], width, ink);
 }
 
-// Bernstein form with t = i / steps, kept as exact integer fractions.
+// Bernstein form again, as for the cubic.
 void Raster::quadraticCurve(Point from, Point control, Point to, int width, Ink ink)
 {
     const std::int64_t n = curveSteps({from, control, to});
@@ -204,19 +222,8 @@ void Raster::quadraticCurve(Point from, Point control, Point to, int width, Ink 
 
 void Raster::cubicCurve(Point from, Point control1, Point control2, Point to, int width, Ink ink)
 {
-    const std::int64_t n = curveSteps({from, control1, control2, to});
-    std::vector<Point> points;
-    for (std::int64_t i = 0; i <= n; ++i) {
-        const std::int64_t a = (n - i) * (n - i) * (n - i);
-        const std::int64_t b = 3 * (n - i) * (n - i) * i;
-        const std::int64_t c = 3 * (n - i) * i * i;
-        const std::int64_t d = i * i * i;
-        const std::int64_t cube = n * n * n;
-        points.push_back(
-            {static_cast<int>(roundDiv(a * from.x + b * control1.x + c * control2.x + d * to.x, cube)),
-             static_cast<int>(roundDiv(a * from.y + b * control1.y + c * control2.y + d * to.y, cube))});
-    }
-    polyline(points, width, ink);
+    polyline(cubicBezier(from, control1, control2, to, curveSteps({from, control1, control2, to})),
+             width, ink);
 }
 
 void Raster::upArrow(Point tip, int tailRow, Ink ink)

@@ -33,6 +33,9 @@ struct Box
 using Pattern = std::function<bool(int x, int y)>;
 
 bool solid(int x, int y);
+
+// Points along a cubic Bezier curve, both ends included, `steps` apart in t.
+std::vector<Point> cubicBezier(Point from, Point control1, Point control2, Point to, int steps);
 // Two families of 45-degree lines, `spacing` pixels apart, as braid is drawn.
 Pattern crossHatch(int spacing);
 
