@@ -9,7 +9,8 @@ action=${1:-run}
 case "$action" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libxcb1-dev fonts-liberation xvfb xauth)
+          libxcb1-dev fonts-liberation xvfb xauth x11-utils
+          desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
