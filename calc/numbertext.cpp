@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <limits>
 #include <system_error>
-#include <vector>
 
 namespace calc {
 
@@ -131,54 +130,6 @@ std::optional<DecimalValue> parseDecimal(std::string_view text, std::string_view
     return result;
 }
 
-// Rounds 0.digits x 10^exponent (below the smallest normal float) to the
-// nearest multiple of 2^-149, ties to even, with exact decimal arithmetic.
-// Only reached when the library declines to give a result for a tiny value.
-float roundBelowNormalRange(const DecimalValue &value)
-{
-    // Little-endian decimal digits of the integer N = digits, times 2^149.
-    std::vector<std::uint8_t> product(value.digits.rbegin(), value.digits.rend());
-    for (auto &d : product)
-        d = static_cast<std::uint8_t>(d - '0');
-    for (int doubling = 0; doubling < 149; ++doubling) {
-        unsigned carry = 0;
-        for (auto &d : product) {
-            const unsigned v = d * 2u + carry;
-            d = static_cast<std::uint8_t>(v % 10);
-            carry = v / 10;
-        }
-        if (carry != 0)
-            product.push_back(static_cast<std::uint8_t>(carry));
-    }
-
-    // value * 2^149 = product * 10^(exponent - digit count); the callers only
-    // come here with a non-positive exponent, so the shift is a division.
-    const std::int64_t shift = clampedCount(value.digits.size()) - value.exponent;
-    const auto fractionDigits = static_cast<std::size_t>(std::max<std::int64_t>(shift, 0));
-
-    std::uint32_t units = 0; // the integer part, saturated well above 2^24
-    for (std::size_t k = product.size(); k > fractionDigits; --k)
-        units = std::min<std::uint32_t>(units * 10 + product[k - 1], 1u << 25);
-
-    // Compare the fraction with one half, reading from its top digit.
-    int versusHalf = -1;
-    if (fractionDigits > 0 && fractionDigits <= product.size()) {
-        const std::uint8_t top = product[fractionDigits - 1];
-        if (top > 5) {
-            versusHalf = 1;
-        } else if (top == 5) {
-            const bool more = std::any_of(product.begin(), product.begin() + static_cast<std::ptrdiff_t>(fractionDigits - 1),
-                                          [](std::uint8_t d) { return d != 0; });
-            versusHalf = more ? 1 : 0;
-        }
-    }
-    if (versusHalf > 0 || (versusHalf == 0 && units % 2 == 1))
-        ++units;
-
-    const float magnitude = std::ldexp(static_cast<float>(units), -149);
-    return value.negative ? -magnitude : magnitude;
-}
-
 } // namespace
 
 ParsedNumber TextToFloat(std::string_view text, std::string_view decimalSeparator)
@@ -220,9 +171,12 @@ ParsedNumber TextToFloat(std::string_view text, std::string_view decimalSeparato
     const char *last = first + normalised.size();
     const auto [ptr, ec] = std::from_chars(first, last, result, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
-        if (value.exponent > 0)
-            return {0.0f, RuntimeError::Overflow};
-        return {roundBelowNormalRange(value), std::nullopt};
+        // The library leaves the value alone on both ends of the range. It
+        // rounds into the denormals itself and gives up only when the nearest
+        // float is zero, so at this magnitude the answer is a signed zero.
+        if (value.exponent <= 0)
+            return {zero, std::nullopt};
+        return {0.0f, RuntimeError::Overflow};
     }
     if (ec != std::errc{} || ptr != last || !std::isfinite(result))
         return {0.0f, RuntimeError::TypeMismatch}; // cannot happen for the text built above
