@@ -54,6 +54,9 @@ constexpr Box feedJacket{150, 295, 209, lastPixel};
 constexpr Box feedBraid{153, 279, 206, 294};
 constexpr Box feedDielectric{166, 244, 193, 278};
 constexpr Point feedConductorTop{180, 242};
+// The feed line's centre conductor, bent over from the left blob.
+constexpr Point feedConductorBend1{160, 212};
+constexpr Point feedConductorBend2{feedConductorTop.x, 216};
 
 void hatchedShape(Raster &drawing, const std::vector<Point> &corners)
 {
@@ -81,8 +84,12 @@ void drawOpenedCoax(Raster &drawing)
     drawing.line({leftJacket.right, conductorRow}, {rightJacket.left, conductorRow}, black);
 
     // Braid where it leaves each jacket, bulging a little as it is combed out.
-    hatchedShape(drawing, {{86, 90}, {114, 90}, {124, 102}, {124, 137}, {114, 149}, {86, 149}});
-    hatchedShape(drawing, {{320, 90}, {292, 90}, {282, 102}, {282, 137}, {292, 149}, {320, 149}});
+    const std::vector<Point> leftBraid{{86, 90}, {114, 90}, {124, 102}, {124, 137}, {114, 149},
+                                       {86, 149}};
+    const std::vector<Point> rightBraid{{320, 90}, {292, 90}, {282, 102}, {282, 137}, {292, 149},
+                                        {320, 149}};
+    hatchedShape(drawing, leftBraid);
+    hatchedShape(drawing, rightBraid);
 }
 
 // A twisted braid lead: a band along a curve, narrowing from its start to its
@@ -109,18 +116,20 @@ std::vector<Point> leadOutline(const Lead &lead)
 {
     const std::vector<Point> centre =
         cubicBezier(lead.from, lead.control1, lead.control2, lead.to, leadSamples);
-    std::vector<Point> corners;
+    const auto widthAt = [&](int i) {
+        return lead.startWidth + (lead.endWidth - lead.startWidth) * i / leadSamples;
+    };
+    // Down the left edge, then back up the right one.
+    std::vector<Point> outline;
     for (int i = 0; i <= leadSamples; ++i) {
         const Point c = centre[static_cast<std::size_t>(i)];
-        const int width = lead.startWidth + (lead.endWidth - lead.startWidth) * i / leadSamples;
-        corners.push_back({c.x - width / 2, c.y});
+        outline.push_back({c.x - widthAt(i) / 2, c.y});
     }
     for (int i = leadSamples; i >= 0; --i) {
         const Point c = centre[static_cast<std::size_t>(i)];
-        const int width = lead.startWidth + (lead.endWidth - lead.startWidth) * i / leadSamples;
-        corners.push_back({c.x - width / 2 + width, c.y});
+        outline.push_back({c.x - widthAt(i) / 2 + widthAt(i), c.y});
     }
-    return corners;
+    return outline;
 }
 
 void drawLeads(Raster &drawing)
@@ -129,7 +138,7 @@ void drawLeads(Raster &drawing)
     hatchedShape(drawing, leadOutline(rightLead));
     hatchedShape(drawing, leadOutline(braidStrand));
 
-    drawing.cubicCurve(leftBlob, {160, 212}, {feedConductorTop.x, 216}, feedConductorTop,
+    drawing.cubicCurve(leftBlob, feedConductorBend1, feedConductorBend2, feedConductorTop,
                        feedConductorWidth, black);
     drawing.fillDisc(leftBlob, blobRadius, black);
     drawing.fillDisc(rightBlob, blobRadius, black);
@@ -138,14 +147,8 @@ void drawLeads(Raster &drawing)
 void drawFeedLine(Raster &drawing)
 {
     drawing.fillBox(feedJacket, black);
-    const std::vector<Point> braid{{feedBraid.left, feedBraid.top}, {feedBraid.right, feedBraid.top},
-                                   {feedBraid.right, feedBraid.bottom}, {feedBraid.left, feedBraid.bottom}};
-    hatchedShape(drawing, braid);
-    drawing.outlinePolygon({{feedDielectric.left, feedDielectric.bottom},
-                            {feedDielectric.left, feedDielectric.top},
-                            {feedDielectric.right, feedDielectric.top},
-                            {feedDielectric.right, feedDielectric.bottom}},
-                           black, outlineWidth);
+    hatchedShape(drawing, corners(feedBraid));
+    drawing.outlinePolygon(corners(feedDielectric), black, outlineWidth);
 }
 
 } // namespace

@@ -40,6 +40,12 @@ bool solid(int, int)
     return true;
 }
 
+std::vector<Point> corners(Box box)
+{
+    return {{box.left, box.top}, {box.right, box.top}, {box.right, box.bottom},
+            {box.left, box.bottom}};
+}
+
 // Bernstein form with t = i / steps, kept as exact integer fractions.
 std::vector<Point> cubicBezier(Point from, Point control1, Point control2, Point to, int steps)
 {

@@ -28,6 +28,9 @@ struct Box
     int bottom;
 };
 
+// The four corners of `box`, clockwise from the top-left, for outlining.
+std::vector<Point> corners(Box box);
+
 // Decides per pixel whether a filled shape puts ink there; lets one polygon
 // routine paint both solid areas and cross-hatched braid.
 using Pattern = std::function<bool(int x, int y)>;
