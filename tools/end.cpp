@@ -39,6 +39,8 @@ constexpr Point solderDot{78, 69};
 constexpr int solderDotRadius = 6;
 constexpr Box centreConductor{0, 69, solderDot.x, 70};
 constexpr int braidSpacing = 4;
+// Half the height of the braid cone where it closes on the solder dot.
+constexpr int coneTipHalfHeight = 4;
 
 struct Arrow
 {
@@ -47,8 +49,8 @@ struct Arrow
 };
 
 constexpr std::array arrows{
-    Arrow{{76, 83}, 126},  // to the solder point
-    Arrow{{22, 77}, 163},  // to where the centre conductor may be cut
+    Arrow{{76, 83}, 126},   // to the solder point
+    Arrow{{22, 77}, 163},   // to where the centre conductor may be cut
     Arrow{{165, 285}, 313}, // to the end of the loop
     Arrow{{12, 277}, 340},  // to the rope
 };
@@ -61,7 +63,7 @@ constexpr int ropeLineWidth = 2;
 constexpr int strandPitch = 9;
 constexpr Box loop{163, 248, 213, 280};
 constexpr int loopThickness = 3;
-constexpr int wireRow = 258;
+constexpr int wireRow = 258; // the two-pixel pen covers rows 258 and 259
 constexpr int wireWidth = 2;
 constexpr int twistStart = 222;
 constexpr int twistTurns = 6;
@@ -72,8 +74,8 @@ void drawCoaxEnd(Raster &drawing)
     drawing.fillBox(jacket, black);
     const std::vector<Point> braidCone{{jacket.left - 1, jacket.top + 1},
                                        {jacket.left - 1, jacket.bottom - 1},
-                                       {solderDot.x + solderDotRadius, solderDot.y + 4},
-                                       {solderDot.x + solderDotRadius, solderDot.y - 4}};
+                                       {solderDot.x + solderDotRadius, solderDot.y + coneTipHalfHeight},
+                                       {solderDot.x + solderDotRadius, solderDot.y - coneTipHalfHeight}};
     drawing.fillPolygon(braidCone, black, crossHatch(braidSpacing));
     drawing.outlinePolygon(braidCone, black);
     drawing.fillBox(centreConductor, black);
