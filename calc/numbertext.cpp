@@ -193,8 +193,9 @@ std::string FloatToText(float value, std::string_view decimalSeparator)
     if (value == 0.0f)
         return "0";
 
-    // "-d.dddddde-xx": the exact value rounded once to 7 significant digits,
-    // so a carry (9999999.6 -> 1.000000e+07) already shows in the exponent.
+    // "-d.dddddde-xx": the exact value rounded once to 7 significant digits
+    // (an exact tie goes to even), so a carry already shows in the exponent:
+    // 1e-4f is 9.99999975e-05 but shows plainly as 0.0001.
     std::array<char, 32> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                        std::chars_format::scientific, 6);
