@@ -65,10 +65,11 @@ private Q_SLOTS:
         tabTo("Text12");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("14.2"));
+        // The list's focus mark starts on the first cable; one step down picks the second.
         tabTo("List1");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(program->control<QListWidget>("List1")->currentItem()->text(), QStringLiteral("RG-8x"));
+        QCOMPARE(program->module1.VelocityFactor, 0.75f);
         tabTo("Command3");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
 
