@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+// The hot paths in nanoseconds: one press of the feet/inches button through
+// the real main window (handler, calculation and the eight box writes), the
+// same calculation against plain in-memory boxes (what the calculation costs
+// without Qt), and the two number conversions on typical and awkward texts.
+//
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+
+#include "guifixture.h"
+
+#include "lengthcalculation.h"
+#include "numbertext.h"
+
+#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// A typical frequency, in a cable whose velocity factor is below one, so the
+// coax section differs from the overall length and every box gets a number.
+constexpr auto Frequency = "14.2";
+
+void BM_UnitButtonPress(benchmark::State &state)
+{
+    TestProgram program;
+    program.form1->show();
+    auto *list = program.control<QListWidget>("List1");
+    auto *frequency = program.control<QLineEdit>("Text12");
+    auto *button = program.control<QPushButton>("Command3");
+    if (!list || !frequency || !button) {
+        state.SkipWithError("main window controls not found");
+        return;
+    }
+    list->setCurrentRow(0);
+    frequency->setText(QString::fromLatin1(Frequency));
+    QApplication::processEvents();
+
+    for (auto _ : state)
+        button->click();
+
+    // Repaints were only scheduled while timing; doing them here keeps the
+    // next case from paying for this one's.
+    QApplication::processEvents();
+    if (!program.errors.reports.empty())
+        state.SkipWithError("the press reported an error");
+    else if (program.control<QLineEdit>("Text2")->text().isEmpty())
+        state.SkipWithError("the press wrote no length");
+}
+BENCHMARK(BM_UnitButtonPress);
+
+// The main window's boxes as the calculation sees them, without widgets.
+class MemoryBoxes final : public calc::Form1Boxes
+{
+public:
+    std::string frequencyText() const override { return Frequency; }
+    void setBoxText(std::string_view boxName, std::string_view text) override
+    {
+        m_last[m_writes++ % m_last.size()].assign(boxName).append(text);
+    }
+    int writes() const { return m_writes; }
+
+private:
+    std::array<std::string, 8> m_last;
+    int m_writes = 0;
+};
+
+void BM_UnitCalculationOnly(benchmark::State &state)
+{
+    calc::CalculationState module1;
+    module1.VelocityFactor = 0.66f;
+    MemoryBoxes boxes;
+    for (auto _ : state) {
+        const auto error = calc::Command3_Click(module1, boxes, ".");
+        benchmark::DoNotOptimize(error);
+        benchmark::DoNotOptimize(module1);
+    }
+    if (boxes.writes() != 8 * int(state.iterations()))
+        state.SkipWithError("the calculation did not write the eight boxes");
+}
+BENCHMARK(BM_UnitCalculationOnly);
+
+void BM_TextToFloat(benchmark::State &state, std::string_view text, std::string_view separator, bool accepted)
+{
+    for (auto _ : state) {
+        const calc::ParsedNumber parsed = calc::TextToFloat(text, separator);
+        benchmark::DoNotOptimize(parsed);
+    }
+    if (calc::TextToFloat(text, separator).error.has_value() == accepted)
+        state.SkipWithError("the text was not read as this case expects");
+}
+BENCHMARK_CAPTURE(BM_TextToFloat, frequency, std::string_view("14.2"), ".", true);
+BENCHMARK_CAPTURE(BM_TextToFloat, comma_separator, std::string_view("7,05"), ",", true);
+BENCHMARK_CAPTURE(BM_TextToFloat, blanks_sign_exponent, std::string_view("  -1.4225E+01 "), ".", true);
+BENCHMARK_CAPTURE(BM_TextToFloat, forty_digits,
+                  std::string_view("3.141592653589793238462643383279502884197"), ".", true);
+BENCHMARK_CAPTURE(BM_TextToFloat, near_float_max, std::string_view("3.4028234E+38"), ".", true);
+BENCHMARK_CAPTURE(BM_TextToFloat, denormal, std::string_view("1.4E-45"), ".", true);
+BENCHMARK_CAPTURE(BM_TextToFloat, rejected, std::string_view("14.2 MHz"), ".", false);
+
+void BM_FloatToText(benchmark::State &state, float value)
+{
+    for (auto _ : state) {
+        std::string text = calc::FloatToText(value, ".");
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK_CAPTURE(BM_FloatToText, zero, 0.0f);
+BENCHMARK_CAPTURE(BM_FloatToText, whole_feet, 32.0f);
+BENCHMARK_CAPTURE(BM_FloatToText, inches, 7.605634f);
+BENCHMARK_CAPTURE(BM_FloatToText, seven_digits, 1234567.0f);
+BENCHMARK_CAPTURE(BM_FloatToText, small, 0.00012345f);
+BENCHMARK_CAPTURE(BM_FloatToText, exponent_form, 3.4028235e38f);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarnwick"));
+    applyFormsLook(application);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
