@@ -1,7 +1,73 @@
 // SPDX-License-Identifier: MIT
 #include "frmabout1.h"
+#include "ui_frmabout1.h"
+
+#include "taskbarstate.h"
+
+#include <QKeyEvent>
+#include <QShortcut>
+
+namespace {
+bool isEnterKey(const QKeyEvent *key)
+{
+    // Ctrl+Enter is how a multi-line box takes a line break when its window
+    // has a default button.
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        && !(key->modifiers() & Qt::ControlModifier);
+}
+}
 
 frmAbout1::frmAbout1(QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::frmAbout1>())
 {
+    ui->setupUi(this);
+    // A close box only. Still a plain window rather than a dialog or tool
+    // window: those would be tied to another window or kept above it, and
+    // would not count when the program waits for its last window to close.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    // The .ui places the client area; only the size comes out of setupUi.
+    setGeometry(QRect(QPoint(156, 129), size()));
+    ui->cmdOK->setFocus(Qt::OtherFocusReason);
+
+    // Default and cancel button in one. The text box takes Enter for itself
+    // before any shortcut sees it, so it gets a filter of its own.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                                   QKeySequence(Qt::Key_Escape)}) {
+        auto *shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, ui->cmdOK, &QPushButton::click);
+    }
+    ui->Text1->installEventFilter(this);
+
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout1::cmdOK_Click);
+}
+
+frmAbout1::~frmAbout1() = default;
+
+bool frmAbout1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->Text1 && event->type() == QEvent::KeyPress
+        && isEnterKey(static_cast<QKeyEvent *>(event))) {
+        ui->cmdOK->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Each show of a hidden window maps a new native window, possibly recreated
+// since the last one; the state must be on it before the window manager
+// sees it.
+void frmAbout1::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        keepOutOfTaskbar(*this);
+    QWidget::showEvent(event);
+}
+
+// Unloads the window: the instance that opened it deletes it on close.
+void frmAbout1::cmdOK_Click()
+{
+    close();
 }

@@ -1,0 +1,522 @@
+// SPDX-License-Identifier: MIT
+// The three windows the main window opens, driven through the main window's
+// buttons: one instance each, how they close and come back, focus and keys,
+// and what their frames and surfaces look like.
+
+#include "../gui/guifixture.h"
+
+#include "form2.h"
+#include "frmabout1.h"
+#include "web.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
+
+#include "picturebox.h"
+
+namespace {
+enum class Kind { Center, End, Website };
+
+// How the user gets rid of a window.
+enum class Unload { Button, Enter, KeypadEnter, Escape, EnterInTextBox, EscapeInTextBox, CloseBox };
+
+const char *openingButton(Kind kind)
+{
+    switch (kind) {
+    case Kind::Center:
+        return "Command2";
+    case Kind::End:
+        return "Command1";
+    case Kind::Website:
+        return "mnuWeb";
+    }
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QColor pixelAt(QWidget *window, QPoint point)
+{
+    return window->grab().toImage().pixelColor(point);
+}
+}
+
+Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(Unload)
+
+class TestDetailWindows : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestProgram> program;
+    std::unique_ptr<ModalWatchdog> watchdog;
+
+    QWidget *loaded(Kind kind) const
+    {
+        switch (kind) {
+        case Kind::Center:
+            return program->form1->centerDetail().window();
+        case Kind::End:
+            return program->form1->endDetail().window();
+        case Kind::Website:
+            return program->form1->website().window();
+        }
+        return nullptr;
+    }
+
+    QWidget *open(Kind kind)
+    {
+        QTest::mouseClick(program->control<QPushButton>(openingButton(kind)), Qt::LeftButton);
+        QWidget *window = loaded(kind);
+        if (window && !QTest::qWaitForWindowActive(window))
+            return nullptr;
+        return window;
+    }
+
+    int visibleTopLevels(const QString &objectName) const
+    {
+        int count = 0;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            count += widget->isVisible() && widget->objectName() == objectName;
+        return count;
+    }
+
+    template<typename Control>
+    static Control *control(QWidget *window, const char *name)
+    {
+        return window->findChild<Control *>(QString::fromLatin1(name));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        program = std::make_unique<TestProgram>();
+        watchdog = std::make_unique<ModalWatchdog>();
+        program->form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program.reset();
+        settle();
+    }
+
+    void opensOnceWhateverTheClicks_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("center detail") << Kind::Center << "Form2" << "Center detail";
+        QTest::newRow("end detail") << Kind::End << "frmAbout1" << "END DETAIL";
+        QTest::newRow("website") << Kind::Website << "web" << "Web Page Link";
+    }
+
+    void opensOnceWhateverTheClicks()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, objectName);
+        QFETCH(QString, title);
+
+        QWidget *first = open(kind);
+        QVERIFY(first);
+        QCOMPARE(first->windowTitle(), title);
+        // A second click while it is open, after the user went back to the
+        // main window: the same window comes to the front.
+        program->form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
+        QWidget *second = open(kind);
+        QCOMPARE(second, first);
+        QCOMPARE(visibleTopLevels(objectName), 1);
+        QVERIFY(first->isActiveWindow());
+        // Free-standing: neither owned by the main window nor a dialog.
+        QCOMPARE(first->parentWidget(), nullptr);
+        QCOMPARE(first->windowType(), Qt::Window);
+    }
+
+    void unloadsOnlyItself_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<Unload>("how");
+        QTest::newRow("center detail, EXIT") << Kind::Center << Unload::Button;
+        QTest::newRow("center detail, close box") << Kind::Center << Unload::CloseBox;
+        QTest::newRow("end detail, exit") << Kind::End << Unload::Button;
+        QTest::newRow("end detail, Enter") << Kind::End << Unload::Enter;
+        QTest::newRow("end detail, keypad Enter") << Kind::End << Unload::KeypadEnter;
+        QTest::newRow("end detail, Esc") << Kind::End << Unload::Escape;
+        QTest::newRow("end detail, Enter in the text box") << Kind::End << Unload::EnterInTextBox;
+        QTest::newRow("end detail, Esc in the text box") << Kind::End << Unload::EscapeInTextBox;
+        QTest::newRow("end detail, close box") << Kind::End << Unload::CloseBox;
+        QTest::newRow("website, close box") << Kind::Website << Unload::CloseBox;
+    }
+
+    void unloadsOnlyItself()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(Unload, how);
+
+        for (Kind each : {Kind::Center, Kind::End, Kind::Website})
+            QVERIFY(open(each));
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        QSignalSpy destroyed(window, &QObject::destroyed);
+        auto *text1 = control<QTextEdit>(window, "Text1");
+
+        switch (how) {
+        case Unload::Button:
+            QTest::mouseClick(control<QPushButton>(window, kind == Kind::End ? "cmdOK" : "Command1"),
+                              Qt::LeftButton);
+            break;
+        case Unload::Enter:
+            QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+            break;
+        case Unload::KeypadEnter:
+            QTest::keyClick(window->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case Unload::Escape:
+            QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
+            break;
+        case Unload::EnterInTextBox:
+        case Unload::EscapeInTextBox:
+            text1->setFocus();
+            QTest::keyClicks(text1, QStringLiteral("typed "));
+            QTest::keyClick(text1, how == Unload::EnterInTextBox ? Qt::Key_Return : Qt::Key_Escape);
+            // The key closed the window and put no line break into the text.
+            if (destroyed.isEmpty())
+                QVERIFY2(!text1->toPlainText().contains(u'\n'), qPrintable(text1->toPlainText()));
+            break;
+        case Unload::CloseBox:
+            window->close();
+            break;
+        }
+        settle();
+
+        QCOMPARE(destroyed.count(), 1);
+        QCOMPARE(loaded(kind), nullptr);
+        QVERIFY(program->form1->isVisible());
+        for (Kind other : {Kind::Center, Kind::End, Kind::Website}) {
+            if (other != kind)
+                QVERIFY(loaded(other) && loaded(other)->isVisible());
+        }
+        QVERIFY(program->errors.reports.empty());
+        QVERIFY(program->launcher.launches.empty());
+    }
+
+    void buildsAfreshAfterUnload_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QPoint>("storedPosition");
+        QTest::newRow("center detail") << Kind::Center << QPoint();
+        QTest::newRow("end detail") << Kind::End << QPoint(156, 129);
+        QTest::newRow("website") << Kind::Website << QPoint(142, 113);
+    }
+
+    void buildsAfreshAfterUnload()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QPoint, storedPosition);
+
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        if (!storedPosition.isNull())
+            QCOMPARE(window->geometry().topLeft(), storedPosition);
+        window->move(window->pos() + QPoint(40, 30));
+        if (auto *text1 = control<QTextEdit>(window, "Text1")) {
+            text1->setFocus();
+            QTest::keyClick(text1, Qt::Key_End, Qt::ControlModifier);
+            QTest::keyClicks(text1, QStringLiteral(" AND TAPE IT"));
+        }
+        QSignalSpy destroyed(window, &QObject::destroyed);
+        window->close();
+        settle();
+        QCOMPARE(destroyed.count(), 1);
+
+        window = open(kind);
+        QVERIFY(window);
+        if (!storedPosition.isNull())
+            QCOMPARE(window->geometry().topLeft(), storedPosition);
+        if (auto *text1 = control<QTextEdit>(window, "Text1"))
+            QCOMPARE(text1->toPlainText(), QStringLiteral("CONNECT THE CENTER AND BRAID TOGETHER AT THIS POINT"));
+    }
+
+    void showingAgainLeavesAMovedWindowInPlace_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("end detail") << Kind::End;
+        QTest::newRow("website") << Kind::Website;
+    }
+
+    void showingAgainLeavesAMovedWindowInPlace()
+    {
+        QFETCH(Kind, kind);
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        const QPoint moved = window->pos() + QPoint(25, 35);
+        window->move(moved);
+        QVERIFY(open(kind));
+        QCOMPARE(window->pos(), moved);
+    }
+
+    void allFourWindowsOpenAtOnce()
+    {
+        for (Kind kind : {Kind::Center, Kind::End, Kind::Website})
+            QVERIFY(open(kind));
+        for (const char *name : {"Form1", "Form2", "frmAbout1", "web"})
+            QVERIFY2(visibleTopLevels(QString::fromLatin1(name)) == 1, name);
+        // The main window stays usable beside them.
+        program->form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
+    }
+
+    // The program ends with its last window, whichever that is: run it as the
+    // program runs, in the application's event loop, and close the main
+    // window first.
+    void runsUntilItsLastWindowCloses_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("center detail") << Kind::Center;
+        QTest::newRow("end detail") << Kind::End;
+        QTest::newRow("website") << Kind::Website;
+    }
+
+    void runsUntilItsLastWindowCloses()
+    {
+        QFETCH(Kind, kind);
+        QVERIFY(QGuiApplication::quitOnLastWindowClosed());
+        QVERIFY(open(kind));
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+
+        int step = 0;
+        bool runningWithOneWindow = false;
+        QTimer steps;
+        steps.setInterval(50);
+        connect(&steps, &QTimer::timeout, &steps, [&] {
+            switch (step++) {
+            case 0:
+                program->form1->close();
+                break;
+            case 1:
+                runningWithOneWindow = lastClosed.isEmpty() && loaded(kind) && loaded(kind)->isVisible();
+                loaded(kind)->close();
+                break;
+            default:
+                // Still running after the last window closed.
+                QCoreApplication::exit(2);
+                break;
+            }
+        });
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, &deadline, [] { QCoreApplication::exit(3); });
+        steps.start();
+        deadline.start(10000);
+
+        const int exitCode = QApplication::exec();
+        QCOMPARE(step, 2);
+        QVERIFY(runningWithOneWindow);
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(lastClosed.count(), 1);
+    }
+
+    void focusOnOpen_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("center detail: the picture") << Kind::Center << "Picture1";
+        QTest::newRow("end detail: exit") << Kind::End << "cmdOK";
+    }
+
+    void focusOnOpen()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, focused);
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    }
+
+    void tabOrderFollowsTheDesign_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("center detail") << Kind::Center << QStringList{"Picture1", "Command1", "Picture1"};
+        QTest::newRow("end detail") << Kind::End << QStringList{"cmdOK", "picIcon", "Text1", "cmdOK"};
+    }
+
+    void tabOrderFollowsTheDesign()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QStringList, order);
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        QStringList visited{QApplication::focusWidget()->objectName()};
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, order);
+        QCOMPARE(loaded(kind), window);
+    }
+
+    void enterAndEscapeMeanNothingInTheCenterDetail_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Enter") << Qt::Key_Return;
+        QTest::newRow("keypad Enter") << Qt::Key_Enter;
+        QTest::newRow("Esc") << Qt::Key_Escape;
+    }
+
+    void enterAndEscapeMeanNothingInTheCenterDetail()
+    {
+        QFETCH(Qt::Key, key);
+        QWidget *window = open(Kind::Center);
+        QVERIFY(window);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        settle();
+        QCOMPARE(loaded(Kind::Center), window);
+        QVERIFY(window->isVisible());
+    }
+
+    void framesFollowTheDesign_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<bool>("resizable");
+        QTest::addColumn<bool>("minimizeBox");
+        QTest::addColumn<bool>("maximizeBox");
+        QTest::addColumn<bool>("programIcon");
+        QTest::newRow("center detail") << Kind::Center << QSize(422, 442) << true << true << true << false;
+        QTest::newRow("end detail") << Kind::End << QSize(401, 438) << false << false << false << false;
+        QTest::newRow("website") << Kind::Website << QSize(221, 123) << false << true << false << true;
+    }
+
+    void framesFollowTheDesign()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QSize, client);
+        QFETCH(bool, resizable);
+        QFETCH(bool, minimizeBox);
+        QFETCH(bool, maximizeBox);
+        QFETCH(bool, programIcon);
+
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        QCOMPARE(window->size(), client);
+        QCOMPARE(window->minimumSize() != window->maximumSize(), resizable);
+        const Qt::WindowFlags flags = window->windowHandle()->flags();
+        QCOMPARE(bool(flags & Qt::WindowMinimizeButtonHint), minimizeBox);
+        QCOMPARE(bool(flags & Qt::WindowMaximizeButtonHint), maximizeBox);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowStaysOnTopHint));
+        QCOMPARE(window->testAttribute(Qt::WA_SetWindowIcon), programIcon);
+        if (programIcon)
+            QVERIFY(!window->windowIcon().pixmap(32, 32).isNull());
+    }
+
+    void backgroundsShowTheirColours_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("center detail, light yellow") << Kind::Center << QPoint(3, 3) << QColor(255, 255, 128);
+        QTest::newRow("end detail, yellow below the picture") << Kind::End << QPoint(3, 430) << QColor(255, 255, 0);
+        QTest::newRow("end detail, white text box") << Kind::End << QPoint(352, 235) << QColor(Qt::white);
+        QTest::newRow("website, dialog face")
+            << Kind::Website << QPoint(3, 118) << QApplication::palette().color(QPalette::Window);
+    }
+
+    void backgroundsShowTheirColours()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QPoint, point);
+        QFETCH(QColor, colour);
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        QCOMPARE(pixelAt(window, point), colour);
+    }
+
+    void resizingTheCenterDetailMovesNothing()
+    {
+        QWidget *window = open(Kind::Center);
+        QVERIFY(window);
+        const QRect picture = control<QWidget>(window, "Picture1")->geometry();
+        const QRect button = control<QWidget>(window, "Command1")->geometry();
+        window->resize(600, 560);
+        QTRY_COMPARE(window->size(), QSize(600, 560));
+        QCOMPARE(control<QWidget>(window, "Picture1")->geometry(), picture);
+        QCOMPARE(control<QWidget>(window, "Command1")->geometry(), button);
+        QCOMPARE(pixelAt(window, QPoint(590, 550)), QColor(255, 255, 128));
+    }
+
+    // The end drawing fills the picture box, which overhangs the window on
+    // the right, and the text box lies on the drawing's empty band.
+    void endDetailLiesOnItsDrawing()
+    {
+        QWidget *window = open(Kind::End);
+        QVERIFY(window);
+        auto *picture = control<PictureBox>(window, "picIcon");
+        QCOMPARE(picture->geometry(), QRect(0, 0, 404, 404));
+        QCOMPARE(picture->geometry().right() - window->rect().right(), 3);
+        QCOMPARE(picture->contentsRect(), QRect(2, 2, 400, 400));
+
+        auto *text1 = control<QTextEdit>(window, "Text1");
+        QCOMPARE(text1->parentWidget(), picture);
+        const QRect onDrawing = text1->geometry().translated(-picture->contentsRect().topLeft());
+        QCOMPARE(onDrawing, QRect(40, 200, 321, 41));
+        QVERIFY(text1->isVisible());
+    }
+
+    void textsWrapAsDesigned_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("end detail instruction") << Kind::End << "Text1" << 2;
+        QTest::newRow("website explanation") << Kind::Website << "Label1" << 2;
+        QTest::newRow("website prompt") << Kind::Website << "Label2" << 1;
+        QTest::newRow("website address") << Kind::Website << "lblWebPage" << 1;
+    }
+
+    // Each text is all there, in the lines it is designed for, within its box.
+    void textsWrapAsDesigned()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QString, name);
+        QFETCH(int, lines);
+        QWidget *window = open(kind);
+        QVERIFY(window);
+        QWidget *box = window->findChild<QWidget *>(name);
+        QVERIFY(box);
+
+        if (auto *text = qobject_cast<QTextEdit *>(box)) {
+            const QTextBlock block = text->document()->firstBlock();
+            QCOMPARE(text->document()->blockCount(), 1);
+            QCOMPARE(block.layout()->lineCount(), lines);
+            QVERIFY(text->document()->size().height() <= text->viewport()->height());
+            return;
+        }
+        auto *label = qobject_cast<QLabel *>(box);
+        QVERIFY(label);
+        const QFontMetrics metrics(label->font());
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect needed = metrics.boundingRect(label->contentsRect(), flags, label->text());
+        QCOMPARE(needed.height() / metrics.lineSpacing(), lines);
+        QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("needs %1x%2")
+                                                                      .arg(needed.width())
+                                                                      .arg(needed.height())));
+    }
+};
+
+TARNWICK_GUI_TEST_MAIN(TestDetailWindows)
+#include "tst_detailwindows.moc"
