@@ -8,6 +8,8 @@
 #include <QShortcut>
 
 namespace {
+constexpr QPoint StoredPosition(156, 129);
+
 bool isEnterKey(const QKeyEvent *key)
 {
     // Ctrl+Enter is how a multi-line box takes a line break when its window
@@ -27,8 +29,9 @@ frmAbout1::frmAbout1(QWidget *parent)
     // would not count when the program waits for its last window to close.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    // The .ui places the client area; only the size comes out of setupUi.
-    setGeometry(QRect(QPoint(156, 129), size()));
+    // Every build opens at the same place, whatever the window manager
+    // would choose; the position is that of the client area.
+    setGeometry(QRect(StoredPosition, size()));
     ui->cmdOK->setFocus(Qt::OtherFocusReason);
 
     // Default and cancel button in one. The text box takes Enter for itself

@@ -12,10 +12,13 @@
 #include <QPixmap>
 #include <QtEndian>
 
+#include <utility>
+
 namespace {
 // The label shows the address without the closing slash; the browser gets it
 // with one.
 constexpr auto WebPageCommandLine = "start.exe http://www.example.com/coax/";
+constexpr QPoint StoredPosition(142, 113);
 
 // Qt reads the image of a .cur file but not where its hot spot is, which
 // the file's first directory entry holds in place of an icon's colour planes
@@ -43,8 +46,9 @@ web::web(FormsRuntime &runtime, QWidget *parent)
     // A minimize box but no maximize box, and a fixed size (from the .ui).
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // The .ui places the client area; only the size comes out of setupUi.
-    setGeometry(QRect(QPoint(142, 113), size()));
+    // Every build opens at the same place, whatever the window manager
+    // would choose; the position is that of the client area.
+    setGeometry(QRect(StoredPosition, size()));
 
     ui->lblWebPage->setCursor(cursorFromFile(QStringLiteral(":/hand.cur")));
     ui->lblWebPage->installEventFilter(this);
