@@ -346,7 +346,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
     }
 
-    void tabOrderFollowsTheDesign_data()
+    void tabOrderGoesThroughEveryControl_data()
     {
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QStringList>("order");
@@ -354,7 +354,7 @@ private Q_SLOTS:
         QTest::newRow("end detail") << Kind::End << QStringList{"cmdOK", "picIcon", "Text1", "cmdOK"};
     }
 
-    void tabOrderFollowsTheDesign()
+    void tabOrderGoesThroughEveryControl()
     {
         QFETCH(Kind, kind);
         QFETCH(QStringList, order);
@@ -388,7 +388,7 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
     }
 
-    void framesFollowTheDesign_data()
+    void framesFitEachWindowsUse_data()
     {
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QSize>("client");
@@ -401,7 +401,7 @@ private Q_SLOTS:
         QTest::newRow("website") << Kind::Website << QSize(221, 123) << false << true << false << true;
     }
 
-    void framesFollowTheDesign()
+    void framesFitEachWindowsUse()
     {
         QFETCH(Kind, kind);
         QFETCH(QSize, client);
@@ -477,7 +477,7 @@ private Q_SLOTS:
         QVERIFY(text1->isVisible());
     }
 
-    void textsWrapAsDesigned_data()
+    void textsWrapOntoTheirLines_data()
     {
         QTest::addColumn<Kind>("kind");
         QTest::addColumn<QString>("name");
@@ -488,8 +488,8 @@ private Q_SLOTS:
         QTest::newRow("website address") << Kind::Website << "lblWebPage" << 1;
     }
 
-    // Each text is all there, in the lines it is designed for, within its box.
-    void textsWrapAsDesigned()
+    // Each text is all there, in the lines it is meant for, within its box.
+    void textsWrapOntoTheirLines()
     {
         QFETCH(Kind, kind);
         QFETCH(QString, name);
