@@ -5,9 +5,10 @@
 #include <QPixmap>
 
 // A picture box: a sunken frame that shows its bitmap unscaled at the top-left
-// of its inner area, clipped there, on the button face. Controls placed inside
-// it are positioned relative to that inner area, which is where the bitmap's
-// origin lies. With autoSize it takes the bitmap's size plus its border.
+// of its inner area, clipped there, on the button face. With autoSize it takes
+// the bitmap's size plus its border. A control inside it is positioned, as any
+// Qt child, from the box's outer corner: a form places it at its position in
+// the bitmap plus the 2-pixel border.
 class PictureBox : public QFrame
 {
     Q_OBJECT
