@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
     applyFormsLook(application);
 
     MessageBoxErrorReporter errorReporter;
