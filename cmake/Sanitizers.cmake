@@ -5,8 +5,8 @@
 # and going on: a report that scrolls by in a passing test is never read.
 #
 # Tests of such a build read the compile definition TARNWICK_SANITIZED to
-# shorten their soak loops, which run some ten times slower here and would
-# only repeat what a few rounds already show.
+# shorten their soak loops, which run many times slower here and would only
+# repeat what a few rounds already show.
 option(TARNWICK_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
 if(TARNWICK_SANITIZE)
@@ -15,28 +15,17 @@ if(TARNWICK_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
   add_compile_definitions(TARNWICK_SANITIZED)
 
-  # Every test gets the same sanitizer settings, whoever declared it and
-  # however it is started (ctest, an IDE, a test starting a helper program):
-  # LeakSanitizer only ignores the known leaks of the libraries below Qt.
-  set(TARNWICK_SANITIZER_ENVIRONMENT
-      "ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1"
-      "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp:print_suppressions=0"
-      "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
-      CACHE INTERNAL "Environment of every test in a sanitizer build")
-
-  function(_tarnwick_sanitizer_test_environment directory)
-    get_property(tests DIRECTORY "${directory}" PROPERTY TESTS)
-    foreach(test IN LISTS tests)
-      set_property(TEST "${test}" DIRECTORY "${directory}" APPEND
-                   PROPERTY ENVIRONMENT ${TARNWICK_SANITIZER_ENVIRONMENT})
-    endforeach()
-    get_property(subdirectories DIRECTORY "${directory}" PROPERTY SUBDIRECTORIES)
-    foreach(subdirectory IN LISTS subdirectories)
-      _tarnwick_sanitizer_test_environment("${subdirectory}")
-    endforeach()
-  endfunction()
-
-  # Runs once the whole tree is read, when every test exists.
-  cmake_language(DEFER DIRECTORY "${CMAKE_SOURCE_DIR}"
-                 CALL _tarnwick_sanitizer_test_environment "${CMAKE_SOURCE_DIR}")
+  # The sanitizer settings and the leak suppressions are compiled into every
+  # program rather than handed over in the environment, so they hold however
+  # a program is started: by ctest, from an IDE, or by a test that starts a
+  # helper program of its own. The environment still overrides them.
+  set(suppressions "${CMAKE_CURRENT_LIST_DIR}/lsan.supp")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${suppressions}")
+  file(READ "${suppressions}" TARNWICK_LSAN_SUPPRESSIONS)
+  configure_file("${CMAKE_CURRENT_LIST_DIR}/sanitizerdefaults.cpp.in"
+                 "${CMAKE_BINARY_DIR}/sanitizerdefaults.cpp" @ONLY)
+  add_library(tarnwick_sanitizer_defaults OBJECT "${CMAKE_BINARY_DIR}/sanitizerdefaults.cpp")
+  set_target_properties(tarnwick_sanitizer_defaults PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+  # Every target declared after this line gets the object linked in.
+  link_libraries(tarnwick_sanitizer_defaults)
 endif()

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+// Text nobody means to type, pasted into the real windows: a megabyte at a
+// time, digits and marks of other scripts, NUL characters and emoji. Each
+// press of a unit button must end in a result or in the error the
+// calculation defines for that text, and the program must go on working.
+
+#include "../gui/guifixture.h"
+
+#include "frmabout1.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <optional>
+
+using calc::RuntimeError;
+
+namespace {
+
+constexpr qsizetype Megabyte = qsizetype(1) << 20;
+constexpr int RgEightX = 1; // factor 0.75
+
+// What the boxes show after 14.2 MHz with RG-8x.
+const QStringList FeetResults = {"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"};
+const QStringList MetricResults = {"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"};
+const char *const ResultBoxes[] = {"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"};
+
+QString repeatedTo(const QString &piece, qsizetype length)
+{
+    QString text;
+    text.reserve(length + piece.size());
+    while (text.size() < length)
+        text += piece;
+    return text;
+}
+
+QString withNul(const char *before, const char *after)
+{
+    return QString::fromUtf8(before) + QChar(u'\0') + QString::fromUtf8(after);
+}
+
+} // namespace
+
+class TestHostileInput : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestProgram> program;
+    std::unique_ptr<ModalWatchdog> watchdog;
+
+    QLineEdit *box(const char *name) const { return program->control<QLineEdit>(name); }
+
+    // As the user does it: focus, select everything, paste over it.
+    static void paste(QWidget *box, const QString &text)
+    {
+        QApplication::clipboard()->setText(text);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    static QString textOf(QWidget *box)
+    {
+        if (const auto *line = qobject_cast<QLineEdit *>(box))
+            return line->text();
+        return qobject_cast<QTextEdit *>(box)->toPlainText();
+    }
+
+    void press(const char *button) { QTest::mouseClick(program->control<QPushButton>(button), Qt::LeftButton); }
+
+    void pickCable(int row)
+    {
+        QListWidget *cables = program->control<QListWidget>("List1");
+        QTest::mouseClick(cables->viewport(), Qt::LeftButton, {}, cables->visualItemRect(cables->item(row)).center());
+    }
+
+    QStringList resultTexts() const
+    {
+        QStringList texts;
+        for (const char *name : ResultBoxes)
+            texts << box(name)->text();
+        return texts;
+    }
+
+    // The program still calculates as usual.
+    void verifyStillCalculates()
+    {
+        QVERIFY(program->form1->isVisible());
+        program->errors.reports.clear();
+        paste(box("Text12"), QStringLiteral("14.2"));
+        press("Command3");
+        QCOMPARE(resultTexts(), FeetResults);
+        press("Command4");
+        QCOMPARE(resultTexts(), MetricResults);
+        QVERIFY(program->errors.reports.empty());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        program = std::make_unique<TestProgram>();
+        watchdog = std::make_unique<ModalWatchdog>();
+        program->form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
+        pickCable(RgEightX);
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void frequencyBoxAnswersEveryPaste_data()
+    {
+        QTest::addColumn<QString>("text");
+        // No error: the text is 14.2 in disguise and both buttons calculate.
+        QTest::addColumn<std::optional<RuntimeError>>("error");
+
+        const std::optional<RuntimeError> result;
+        const auto mismatch = std::optional(RuntimeError::TypeMismatch);
+        const auto overflow = std::optional(RuntimeError::Overflow);
+        const auto divisionByZero = std::optional(RuntimeError::DivisionByZero);
+
+        QTest::newRow("a megabyte of digits") << repeatedTo(QStringLiteral("7"), Megabyte) << overflow;
+        QTest::newRow("a megabyte of zeros") << repeatedTo(QStringLiteral("0"), Megabyte) << divisionByZero;
+        QTest::newRow("a megabyte-long number too small for a float")
+            << QStringLiteral("0.") + repeatedTo(QStringLiteral("0"), Megabyte) + QStringLiteral("1") << divisionByZero;
+        QTest::newRow("a megabyte of letters") << repeatedTo(QStringLiteral("abc"), Megabyte) << mismatch;
+        QTest::newRow("a megabyte of emoji") << repeatedTo(QStringLiteral("\U0001F4E1"), Megabyte) << mismatch;
+        QTest::newRow("14.2 then a megabyte of blanks")
+            << QStringLiteral("14.2") + repeatedTo(QStringLiteral(" \t"), Megabyte) << result;
+
+        QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0664.\u0662") << mismatch;
+        QTest::newRow("Eastern Arabic-Indic digits and separator") << QStringLiteral("\u06F1\u06F4\u066B\u06F2") << mismatch;
+        QTest::newRow("Arabic decimal separator") << QStringLiteral("14\u066B2") << mismatch;
+        QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF14.\uFF12") << mismatch;
+        QTest::newRow("full-width full stop") << QStringLiteral("14\uFF0E2") << mismatch;
+        QTest::newRow("mathematical bold digits") << QStringLiteral("\U0001D7CF\U0001D7D2.\U0001D7D0") << mismatch;
+        QTest::newRow("superscript digits") << QStringLiteral("\u00B9\u2074.\u00B2") << mismatch;
+        QTest::newRow("Devanagari digits") << QStringLiteral("\u0967\u096A.\u0968") << mismatch;
+        QTest::newRow("right-to-left mark before the number") << QStringLiteral("\u200F14.2") << mismatch;
+        QTest::newRow("left-to-right mark after the number") << QStringLiteral("14.2\u200E") << mismatch;
+        QTest::newRow("right-to-left override") << QStringLiteral("\u202E2.41\u202C") << mismatch;
+        QTest::newRow("zero-width space inside") << QStringLiteral("14\u200B.2") << mismatch;
+        QTest::newRow("no-break spaces around") << QStringLiteral("\u00A014.2\u00A0") << mismatch;
+        QTest::newRow("combining mark on a digit") << QStringLiteral("14.2\u0303") << mismatch;
+        QTest::newRow("lone surrogate") << QStringLiteral("14.2") + QChar(0xD800) << mismatch;
+        QTest::newRow("NUL before the number") << withNul("", "14.2") << mismatch;
+        QTest::newRow("NUL inside the number") << withNul("14", ".2") << mismatch;
+        QTest::newRow("NUL after the number") << withNul("14.2", "") << mismatch;
+        QTest::newRow("NUL alone") << withNul("", "") << mismatch;
+        QTest::newRow("emoji after the number") << QStringLiteral("14.2\U0001F4E1") << mismatch;
+        QTest::newRow("emoji with skin tone and joiner")
+            << QStringLiteral("\U0001F469\U0001F3FD\u200D\U0001F4BB") << mismatch;
+    }
+
+    void frequencyBoxAnswersEveryPaste()
+    {
+        QFETCH(QString, text);
+        QFETCH(std::optional<RuntimeError>, error);
+
+        QLineEdit *frequency = box("Text12");
+        paste(frequency, text);
+        // A line box may hold less than a megabyte, but never anything else.
+        QVERIFY(!frequency->text().isEmpty());
+        QVERIFY(text.startsWith(frequency->text()));
+
+        const QStringList before = resultTexts();
+        QElapsedTimer clock;
+        clock.start();
+        press("Command3");
+        if (error)
+            QCOMPARE(resultTexts(), before);
+        else
+            QCOMPARE(resultTexts(), FeetResults);
+        press("Command4");
+        if (error)
+            QCOMPARE(resultTexts(), before);
+        else
+            QCOMPARE(resultTexts(), MetricResults);
+#ifndef TARNWICK_SANITIZED
+        // Reading a long text is one pass over it, not a pause the user sees.
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+#endif
+
+        const std::vector<RuntimeError> expected = error ? std::vector{*error, *error} : std::vector<RuntimeError>{};
+        QCOMPARE(program->errors.reports, expected);
+        QVERIFY(text.startsWith(frequency->text()));
+        verifyStillCalculates();
+    }
+
+    void otherBoxesTakeAMegabyteAndNothingReadsThem_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("boxName");
+        for (int n = 1; n <= 19; ++n) {
+            if (n != 12)
+                QTest::addRow("Form1 Text%d", n) << "Form1" << QStringLiteral("Text%1").arg(n);
+        }
+        QTest::newRow("end detail Text1") << "frmAbout1" << "Text1";
+    }
+
+    void otherBoxesTakeAMegabyteAndNothingReadsThem()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, boxName);
+
+        QWidget *owner = program->form1.get();
+        if (window == QLatin1String("frmAbout1")) {
+            program->form1->endDetail().show();
+            owner = program->form1->endDetail().window();
+            QVERIFY(QTest::qWaitForWindowExposed(owner));
+        }
+        QWidget *target = owner->findChild<QWidget *>(boxName);
+        QVERIFY(target);
+
+        // Everything a number must not be, over and over.
+        const QString text = repeatedTo(withNul("7,1 E+\u0661\u066B\u200F\U0001F4E1", "\u00A0-"), Megabyte);
+        paste(target, text);
+        const QString held = textOf(target);
+        QVERIFY(!held.isEmpty());
+        // A multi-line box gives its no-break spaces back as plain ones.
+        const bool multiLine = qobject_cast<QTextEdit *>(target);
+        QVERIFY(multiLine ? QString(text).replace(QChar(0xA0), u' ') == held : text.startsWith(held));
+
+        verifyStillCalculates();
+        if (!std::count(std::begin(ResultBoxes), std::end(ResultBoxes), boxName.toStdString()))
+            QCOMPARE(textOf(target), held);
+        if (owner != program->form1.get())
+            QVERIFY(owner->isVisible());
+    }
+};
+
+TARNWICK_GUI_TEST_MAIN(TestHostileInput)
+#include "tst_hostileinput.moc"

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+// The decimal separator comes from the user's regional settings, which only
+// exist when the program starts. So each case starts this test program anew
+// as the program itself, with the settings in its environment: it picks a
+// cable, presses both unit buttons and clicks the frequency box, and prints
+// what the boxes show. A comma locale reads and writes commas; a setting
+// that names no known locale, or none at all, gives '.' and a normal start.
+
+#include "../gui/guifixture.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+constexpr auto CalculateMode = "--calculate";
+
+// The settings a case starts from nothing but its own.
+const char *const LocaleVariables[] = {"LC_ALL", "LC_NUMERIC", "LC_CTYPE", "LC_MESSAGES", "LANG", "LANGUAGE"};
+
+QString resultsOf(const Form1 &form1)
+{
+    QStringList texts;
+    for (const char *name : {"Text2", "Text5", "Text6", "Text9"})
+        texts << form1.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    return texts.join(u' ');
+}
+
+// The program's start with the separator main() uses, then one calculation
+// in each unit; prints one "name: value" line per finding.
+int calculateAndPrint(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    applyFormsLook(application);
+    RecordingErrorReporter errors;
+    RecordingLauncher launcher;
+    FormsRuntime runtime{errors, launcher, userDecimalSeparator()};
+    calc::CalculationState module1;
+    Form1 form1(module1, runtime);
+    form1.show();
+    if (!QTest::qWaitForWindowExposed(&form1))
+        return 2;
+
+    QListWidget *cables = form1.findChild<QListWidget *>(QStringLiteral("List1"));
+    QTest::mouseClick(cables->viewport(), Qt::LeftButton, {}, cables->visualItemRect(cables->item(1)).center());
+    auto *frequency = form1.findChild<QLineEdit *>(QStringLiteral("Text12"));
+    frequency->setText(QString::fromUtf8(argv[2]));
+    QStringList lines;
+    lines << QStringLiteral("separator: ") + QString::fromStdString(runtime.decimalSeparator);
+    QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
+    lines << QStringLiteral("metric: ") + resultsOf(form1);
+    QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+    lines << QStringLiteral("feet: ") + resultsOf(form1);
+    QTest::mouseClick(frequency, Qt::LeftButton);
+    lines << QStringLiteral("clicked: ") + frequency->text();
+    QStringList reported;
+    for (calc::RuntimeError error : errors.reports)
+        reported << QString::number(int(error));
+    lines << QStringLiteral("errors: ") + reported.join(u' ');
+
+    const QByteArray out = (lines.join(u'\n') + u'\n').toUtf8();
+    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+    return 0;
+}
+
+} // namespace
+
+class TestRegionalSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsAndCalculatesWithTheUsersSeparator_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("metric");
+        QTest::addColumn<QString>("feet");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("errors");
+
+        const QString dotMetric = QStringLiteral("10 54.92964 7 91.1972");
+        const QString dotFeet = QStringLiteral("34 7.774658 25 11.83099");
+        const QString commaMetric = QStringLiteral("10 54,92964 7 91,1972");
+        const QString commaFeet = QStringLiteral("34 7,774658 25 11,83099");
+        const QString untouched = QStringLiteral("000 00.00 000 00.00");
+
+        QTest::newRow("German") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14,2" << "," << commaMetric << commaFeet
+                                << "14,2" << "";
+        QTest::newRow("German from LANG") << QStringList{"LANG=de_DE.UTF-8"} << "14,2" << "," << commaMetric
+                                          << commaFeet << "14,2" << "";
+        QTest::newRow("German numbers, English words")
+            << QStringList{"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14,2" << "," << commaMetric << commaFeet
+            << "14,2" << "";
+        QTest::newRow("LC_ALL over German numbers")
+            << QStringList{"LC_ALL=en_GB.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14.2" << "." << dotMetric << dotFeet
+            << "14.2" << "";
+        QTest::newRow("French") << QStringList{"LC_ALL=fr_FR.UTF-8"} << "14,2" << "," << commaMetric << commaFeet
+                                << "14,2" << "";
+        QTest::newRow("German without encoding") << QStringList{"LC_ALL=de_DE"} << "14,2" << "," << commaMetric
+                                                 << commaFeet << "14,2" << "";
+        QTest::newRow("Arabic, a two-byte separator")
+            << QStringList{"LC_ALL=ar_EG.UTF-8"} << "14٫2" << "٫" << "10 54٫92964 7 91٫1972"
+            << "34 7٫774658 25 11٫83099" << "14٫2" << "";
+        // The separator of the settings, and only that one.
+        QTest::newRow("German, dot typed") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14.2" << "," << untouched
+                                           << untouched << "0" << "13 13";
+        QTest::newRow("C, comma typed") << QStringList{"LANG=C"} << "14,2" << "." << untouched << untouched << "0"
+                                        << "13 13";
+
+        QTest::newRow("unknown locale") << QStringList{"LC_ALL=xx_YY.bogus"} << "14.2" << "." << dotMetric << dotFeet
+                                        << "14.2" << "";
+        QTest::newRow("empty LC_ALL") << QStringList{"LC_ALL="} << "14.2" << "." << dotMetric << dotFeet << "14.2"
+                                      << "";
+        QTest::newRow("LANG=C") << QStringList{"LANG=C"} << "14.2" << "." << dotMetric << dotFeet << "14.2" << "";
+        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX"} << "14.2" << "." << dotMetric << dotFeet << "14.2"
+                               << "";
+        QTest::newRow("no settings at all") << QStringList{} << "14.2" << "." << dotMetric << dotFeet << "14.2" << "";
+        QTest::newRow("garbage") << QStringList{"LC_ALL=@@;$(x)\x7f"} << "14.2" << "." << dotMetric << dotFeet
+                                 << "14.2" << "";
+    }
+
+    void startsAndCalculatesWithTheUsersSeparator()
+    {
+        QFETCH(QStringList, settings);
+        QFETCH(QString, typed);
+        QFETCH(QString, separator);
+        QFETCH(QString, metric);
+        QFETCH(QString, feet);
+        QFETCH(QString, clicked);
+        QFETCH(QString, errors);
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : LocaleVariables)
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const QString &setting : settings)
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(CalculateMode), typed});
+        QVERIFY(program.waitForFinished(60000));
+        const QByteArray diagnostics = program.readAllStandardError();
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, diagnostics.constData());
+
+        QMap<QString, QString> found;
+        for (const QString &line : QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts))
+            found.insert(line.section(QStringLiteral(": "), 0, 0), line.section(QStringLiteral(": "), 1));
+        QCOMPARE(found.value(QStringLiteral("separator")), separator);
+        QCOMPARE(found.value(QStringLiteral("metric")), metric);
+        QCOMPARE(found.value(QStringLiteral("feet")), feet);
+        QCOMPARE(found.value(QStringLiteral("clicked")), clicked);
+        QCOMPARE(found.value(QStringLiteral("errors")), errors);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], CalculateMode) == 0)
+        return calculateAndPrint(argc, argv);
+    QApplication application(argc, argv);
+    TestRegionalSettings test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_regionalsettings.moc"
