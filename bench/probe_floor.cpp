@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The floor: the least a Qt Widgets program does to put a window of the main
 // window's size on screen, with the same application set-up as the program
-// and built with the same flags. With TARNWICK_PROBE_FORMS_LOOK it also takes
-// the program's look (font substitution and style), which tells that step's
-// share of the start-up apart from the window's.
+// and built with the same flags. Two variants tell shares of the program's
+// start-up apart: TARNWICK_PROBE_FORMS_LOOK also takes the program's look
+// (font substitution and style), and TARNWICK_PROBE_TEXT on top of that
+// paints one line of text, which is what bringing up the font system costs
+// any program that shows text at all.
 #include "firstpaint.h"
 
 #ifdef TARNWICK_PROBE_FORMS_LOOK
@@ -13,10 +15,28 @@
 #include <QApplication>
 #include <QWidget>
 
+#ifdef TARNWICK_PROBE_TEXT
+#include <QPainter>
+#endif
+
 namespace {
 // Form1's client area.
 constexpr int WindowWidth = 667;
 constexpr int WindowHeight = 360;
+
+#ifdef TARNWICK_PROBE_TEXT
+class TextWindow final : public QWidget
+{
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter(this).drawText(rect(), Qt::AlignCenter, QStringLiteral("COAXIAL DIPOLES"));
+    }
+};
+using Window = TextWindow;
+#else
+using Window = QWidget;
+#endif
 }
 
 int main(int argc, char *argv[])
@@ -31,7 +51,7 @@ int main(int argc, char *argv[])
     applyFormsLook(application);
 #endif
 
-    QWidget window;
+    Window window;
     window.resize(WindowWidth, WindowHeight);
     window.setWindowTitle(QStringLiteral("floor"));
     window.show();
