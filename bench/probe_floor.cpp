@@ -47,6 +47,7 @@ int main(int argc, char *argv[])
         reportFirstPaintTo(firstPaintFd);
     QApplication::setApplicationName(QStringLiteral("tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
 #ifdef TARNWICK_PROBE_FORMS_LOOK
     applyFormsLook(application);
 #endif

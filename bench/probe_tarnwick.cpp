@@ -19,6 +19,7 @@ int main(int argc, char *argv[])
         reportFirstPaintTo(firstPaintFd);
     QApplication::setApplicationName(QStringLiteral("tarnwick"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
     applyFormsLook(application);
 
     MessageBoxErrorReporter errorReporter;
