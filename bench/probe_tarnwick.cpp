@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The program's start, step for step as app/main.cpp does it, with the first
-// paint reported to the benchmark. Keep the two in step: a change to the
-// start path that is not mirrored here is a change the benchmark cannot see.
+// paint reported to the benchmark. A change to the start path that is not
+// mirrored here is one the benchmark cannot see, so the build stops when the
+// two main() functions differ by more than the report (checkprobe.cmake).
 #include "calculationstate.h"
 #include "desktoplauncher.h"
 #include "errorreporter.h"
