@@ -394,6 +394,9 @@ int main(int argc, char *argv[])
         allMet &= printComparison("tarnwick / floor", subjects[Probe], subjects[Floor], true);
         printComparison("forms look / floor", subjects[Look], subjects[Floor], false);
         printComparison("a line of text / floor", subjects[Text], subjects[Floor], false);
+        // The same targets against a floor that has brought up the font system
+        // too: what the program adds beyond what any program showing text pays.
+        printComparison("tarnwick / floor with a line of text", subjects[Probe], subjects[Text], true);
         printComparison("shipped binary / floor, via plugin", subjects[ShippedPlugin], subjects[FloorPlugin], false);
         printComparison("shipped binary / probe, via plugin", subjects[ShippedPlugin], subjects[ProbePlugin], false);
         for (std::size_t i = FirstExtra; i < subjects.size(); ++i)
