@@ -311,7 +311,7 @@ void usage(const char *name)
 
 int main(int argc, char *argv[])
 {
-    int runs = 20;
+    int runs = 30;
     int warmup = 2;
     bool withXvfb = true;
     bool withOffscreen = true;
