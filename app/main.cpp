@@ -1,26 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "calculationstate.h"
-#include "desktoplauncher.h"
-#include "errorreporter.h"
-#include "form1.h"
-#include "formsruntime.h"
+#include "program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarnwick"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
-    applyFormsLook(application);
-
-    MessageBoxErrorReporter errorReporter;
-    DesktopLauncher launcher;
-    FormsRuntime runtime{errorReporter, launcher, userDecimalSeparator()};
-    calc::CalculationState module1;
-
-    Form1 form1(module1, runtime);
-    form1.show();
-    return QApplication::exec();
+    return runProgram(application);
 }

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#include "program.h"
+
+#include "calculationstate.h"
+#include "desktoplauncher.h"
+#include "errorreporter.h"
+#include "form1.h"
+#include "formsruntime.h"
+
+#include <QApplication>
+
+int runProgram(QApplication &application)
+{
+    QApplication::setApplicationName(QStringLiteral("tarnwick"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
+    applyFormsLook(application);
+
+    MessageBoxErrorReporter errorReporter;
+    DesktopLauncher launcher;
+    FormsRuntime runtime{errorReporter, launcher, userDecimalSeparator()};
+    calc::CalculationState module1;
+
+    Form1 form1(module1, runtime);
+    form1.show();
+    return QApplication::exec();
+}
