@@ -14,12 +14,12 @@ class FirstPaintPlugin final : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "firstpaintplugin.json")
 
 public:
-    QObject *create(const QString &key, const QString &specification) override
+    QObject *create(const QString &key, const QString &parameter) override
     {
         if (key.compare(QLatin1StringView("tarnwickfirstpaint"), Qt::CaseInsensitive) != 0)
             return nullptr;
         bool ok = false;
-        const int fileDescriptor = specification.toInt(&ok);
+        const int fileDescriptor = parameter.toInt(&ok);
         if (!ok || fileDescriptor < 0)
             return nullptr;
         return reportFirstPaintTo(fileDescriptor);

@@ -1,0 +1,23 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the set-up scripts: the Debian packages each needs, and the one
+# way they are installed.
+
+# What building the program needs.
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                libxcb1-dev fonts-liberation)
+# What the test suite needs besides: an X server for the window-manager
+# checks, and the validators and packagers the packaging checks run.
+TEST_PACKAGES=(xvfb xauth desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64)
+
+# Installs those of the given packages that are missing, with sudo when not root.
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  ((${#missing[@]})) || return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
