@@ -21,16 +21,9 @@ targets=("$@")
 ((${#targets[@]})) || targets=(texttofloat floattotext)
 case "$seconds" in ''|*[!0-9]*) echo "usage: $0 [SECONDS] [TARGET...]" >&2; exit 2 ;; esac
 
-packages=(clang libclang-rt-14-dev cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -qq
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# The fuzzing runtime comes with compiler-rt, which clang does not pull in.
+. scripts/packages.sh
+install_missing cmake ninja-build clang libclang-rt-14-dev
 
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ >/dev/null
