@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds in build/, then starts the program ("run")
-# or runs the whole test suite headless ("test"). Safe to run again.
+# or runs the whole test suite headless ("test"). "sanitize" builds in
+# build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and runs
+# the whole suite there. Safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 action=${1:-run}
-case "$action" in run|test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
+case "$action" in run|test|sanitize) ;; *) echo "usage: $0 run|test|sanitize" >&2; exit 2 ;; esac
 
 . scripts/packages.sh
-if [ "$action" = test ]; then
-  install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-else
+if [ "$action" = run ]; then
   install_missing "${BUILD_PACKAGES[@]}"
+else
+  install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+fi
+
+if [ "$action" = sanitize ]; then
+  # Debug: quick to compile, and Qt's own checks and our asserts are on.
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON \
+        -DTARNWICK_WERROR="${CI:+ON}" >/dev/null
+  cmake --build build-asan -j2
+  QT_QPA_PLATFORM=offscreen exec ctest --test-dir build-asan --output-on-failure -j2
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WERROR="${CI:+ON}" >/dev/null
