@@ -13,6 +13,9 @@
 #include "programlauncher.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -84,6 +87,39 @@ struct TestProgram {
     {
         return form1->findChild<Control *>(QString::fromLatin1(name));
     }
+
+    QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
+
+    // The result and unit boxes, in the order a unit button writes them.
+    QStringList resultTexts() const
+    {
+        QStringList texts;
+        for (const char *name : {"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"})
+            texts << box(name)->text();
+        return texts;
+    }
+
+    // As the user does it: into the box, select all, type over it.
+    void typeFrequency(const QString &text) const
+    {
+        QLineEdit *frequency = box("Text12");
+        frequency->setFocus();
+        QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(frequency, Qt::Key_Delete);
+        else
+            QTest::keyClicks(frequency, text);
+    }
+
+    void pickCable(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        auto *cables = control<QListWidget>("List1");
+        cables->scrollToItem(cables->item(row));
+        QTest::mouseClick(cables->viewport(), Qt::LeftButton, modifiers,
+                          cables->visualItemRect(cables->item(row)).center());
+    }
+
+    void press(const char *button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
 
     RecordingErrorReporter errors;
     RecordingLauncher launcher;

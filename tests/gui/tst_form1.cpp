@@ -11,10 +11,6 @@
 
 using calc::RuntimeError;
 
-namespace {
-const char *const ResultBoxes[] = {"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"};
-}
-
 class TestForm1 : public QObject
 {
     Q_OBJECT
@@ -23,37 +19,7 @@ private:
     std::unique_ptr<TestProgram> program;
     std::unique_ptr<ModalWatchdog> watchdog;
 
-    QLineEdit *box(const char *name) const { return program->control<QLineEdit>(name); }
     QListWidget *list() const { return program->control<QListWidget>("List1"); }
-
-    void typeFrequency(const QString &text)
-    {
-        QLineEdit *frequency = box("Text12");
-        frequency->setFocus();
-        QTest::keyClick(frequency, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty())
-            QTest::keyClick(frequency, Qt::Key_Delete);
-        else
-            QTest::keyClicks(frequency, text);
-    }
-
-    void pickCable(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QListWidget *cables = list();
-        cables->scrollToItem(cables->item(row));
-        QTest::mouseClick(cables->viewport(), Qt::LeftButton, modifiers,
-                          cables->visualItemRect(cables->item(row)).center());
-    }
-
-    void press(const char *button) { QTest::mouseClick(program->control<QPushButton>(button), Qt::LeftButton); }
-
-    QStringList resultTexts() const
-    {
-        QStringList texts;
-        for (const char *name : ResultBoxes)
-            texts << box(name)->text();
-        return texts;
-    }
 
 private Q_SLOTS:
     void init()
@@ -73,8 +39,8 @@ private Q_SLOTS:
     void startsWithDesignedTextsAndCableList()
     {
         QCOMPARE(program->form1->windowTitle(), QStringLiteral("QUORVEL"));
-        QCOMPARE(box("Text12")->text(), QStringLiteral("000.000"));
-        QCOMPARE(resultTexts(), QStringList({"000", "00.00", "000", "00.00", "FEET", "FEET", "INCHES", "INCHES"}));
+        QCOMPARE(program->box("Text12")->text(), QStringLiteral("000.000"));
+        QCOMPARE(program->resultTexts(), QStringList({"000", "00.00", "000", "00.00", "FEET", "FEET", "INCHES", "INCHES"}));
 
         QCOMPARE(list()->count(), int(calc::CableCatalogue.size()));
         QCOMPARE(list()->item(0)->text(), QStringLiteral("RG-6"));
@@ -109,46 +75,46 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QStringList, results);
 
-        typeFrequency(frequency);
-        pickCable(cable);
-        press(qPrintable(button));
+        program->typeFrequency(frequency);
+        program->pickCable(cable);
+        program->press(qPrintable(button));
 
-        QCOMPARE(resultTexts(), results);
+        QCOMPARE(program->resultTexts(), results);
         QVERIFY(program->errors.reports.empty());
         // A narrow box shows the leading digits of what was written.
-        for (const char *name : ResultBoxes)
-            QCOMPARE(box(name)->cursorPosition(), 0);
+        for (const char *name : {"Text2", "Text5", "Text6", "Text9"})
+            QCOMPARE(program->box(name)->cursorPosition(), 0);
     }
 
     void keepsResultsWhenTheCableChanges()
     {
-        typeFrequency(QStringLiteral("14.2"));
-        pickCable(1);
-        press("Command3");
-        const QStringList shown = resultTexts();
+        program->typeFrequency(QStringLiteral("14.2"));
+        program->pickCable(1);
+        program->press("Command3");
+        const QStringList shown = program->resultTexts();
 
-        pickCable(18);
+        program->pickCable(18);
         QCOMPARE(program->module1.VelocityFactor, 0.84f);
-        QCOMPARE(resultTexts(), shown);
+        QCOMPARE(program->resultTexts(), shown);
 
-        press("Command3");
-        QCOMPARE(box("Text6")->text(), QStringLiteral("29"));
+        program->press("Command3");
+        QCOMPARE(program->box("Text6")->text(), QStringLiteral("29"));
     }
 
     void picksCablesByKeyboardAndDeselection()
     {
-        pickCable(0);
+        program->pickCable(0);
         QCOMPARE(program->module1.VelocityFactor, 0.75f);
         QTest::keyClick(list(), Qt::Key_End);
         QCOMPARE(program->module1.CableIndex, 19.0f);
         QCOMPARE(program->module1.VelocityFactor, 0.78f);
 
         // Ctrl+click takes the selection away: position -1, factor kept.
-        pickCable(19, Qt::ControlModifier);
+        program->pickCable(19, Qt::ControlModifier);
         QCOMPARE(program->module1.CableIndex, -1.0f);
         QCOMPARE(program->module1.VelocityFactor, 0.78f);
 
-        pickCable(19);
+        program->pickCable(19);
         QCOMPARE(program->module1.CableIndex, 19.0f);
     }
 
@@ -172,34 +138,34 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(RuntimeError, error);
 
-        box("Text13")->setText(QStringLiteral("typed by the user"));
-        pickCable(4);
-        typeFrequency(frequency);
-        const QStringList before = resultTexts();
+        program->box("Text13")->setText(QStringLiteral("typed by the user"));
+        program->pickCable(4);
+        program->typeFrequency(frequency);
+        const QStringList before = program->resultTexts();
 
-        press(qPrintable(button));
+        program->press(qPrintable(button));
 
         QCOMPARE(program->errors.reports, std::vector<RuntimeError>{error});
-        QCOMPARE(resultTexts(), before);
-        QCOMPARE(box("Text12")->text(), frequency);
-        QCOMPARE(box("Text13")->text(), QStringLiteral("typed by the user"));
+        QCOMPARE(program->resultTexts(), before);
+        QCOMPARE(program->box("Text12")->text(), frequency);
+        QCOMPARE(program->box("Text13")->text(), QStringLiteral("typed by the user"));
         QVERIFY(program->form1->isVisible());
     }
 
     void clickIntoFrequencyBoxWritesStoredFrequency()
     {
-        QTest::mouseClick(box("Text12"), Qt::LeftButton);
-        QCOMPARE(box("Text12")->text(), QStringLiteral("0"));
+        QTest::mouseClick(program->box("Text12"), Qt::LeftButton);
+        QCOMPARE(program->box("Text12")->text(), QStringLiteral("0"));
 
-        typeFrequency(QStringLiteral("14.200"));
-        press("Command3");
-        typeFrequency(QStringLiteral("7.1"));
+        program->typeFrequency(QStringLiteral("14.200"));
+        program->press("Command3");
+        program->typeFrequency(QStringLiteral("7.1"));
         // Already focused, clicked again: each click writes the box.
-        QTest::mouseClick(box("Text12"), Qt::LeftButton);
-        QCOMPARE(box("Text12")->text(), QStringLiteral("14.2"));
-        QTest::keyClicks(box("Text12"), QStringLiteral("5"));
-        QTest::mouseClick(box("Text12"), Qt::LeftButton);
-        QCOMPARE(box("Text12")->text(), QStringLiteral("14.2"));
+        QTest::mouseClick(program->box("Text12"), Qt::LeftButton);
+        QCOMPARE(program->box("Text12")->text(), QStringLiteral("14.2"));
+        QTest::keyClicks(program->box("Text12"), QStringLiteral("5"));
+        QTest::mouseClick(program->box("Text12"), Qt::LeftButton);
+        QCOMPARE(program->box("Text12")->text(), QStringLiteral("14.2"));
     }
 
     void resultBoxesStandOnTheirDimensionLines_data()

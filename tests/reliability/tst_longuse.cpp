@@ -42,7 +42,6 @@ enum class Kind { EndDetail, CenterDetail, Website };
 
 const QStringList FeetResults = {"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"};
 const QStringList MetricResults = {"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"};
-const char *const ResultBoxes[] = {"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"};
 
 QByteArray describeGrowth(const MemoryUse &before, const MemoryUse &after)
 {
@@ -60,16 +59,6 @@ class TestLongUse : public QObject
 private:
     std::unique_ptr<TestProgram> program;
     std::unique_ptr<ModalWatchdog> watchdog;
-
-    QLineEdit *box(const char *name) const { return program->control<QLineEdit>(name); }
-
-    QStringList resultTexts() const
-    {
-        QStringList texts;
-        for (const char *name : ResultBoxes)
-            texts << box(name)->text();
-        return texts;
-    }
 
     // Opens the window, lets it paint, closes it as its close box does, and
     // lets the unload happen.
@@ -148,9 +137,9 @@ private Q_SLOTS:
 
         // The window still opens, and the main window still calculates.
         openAndClose(kind);
-        box("Text12")->setText(QStringLiteral("14.2"));
+        program->box("Text12")->setText(QStringLiteral("14.2"));
         QTest::mouseClick(program->control<QPushButton>("Command4"), Qt::LeftButton);
-        QCOMPARE(box("Text2")->text(), QStringLiteral("10"));
+        QCOMPARE(program->box("Text2")->text(), QStringLiteral("10"));
         QVERIFY(program->errors.reports.empty());
     }
 
@@ -166,10 +155,10 @@ private Q_SLOTS:
         MemoryUse warmedUp;
         for (int press = 1; press <= Presses; ++press) {
             const bool failing = press % 100 == 50;
-            box("Text12")->setText(failing ? QStringLiteral("1E39") : QStringLiteral("14.2"));
+            program->box("Text12")->setText(failing ? QStringLiteral("1E39") : QStringLiteral("14.2"));
             QTest::mouseClick(press % 2 ? feet : metric, Qt::LeftButton);
-            if (!failing && resultTexts() != (press % 2 ? FeetResults : MetricResults))
-                QFAIL(qPrintable(QStringLiteral("press %1: %2").arg(press).arg(resultTexts().join(u' '))));
+            if (!failing && program->resultTexts() != (press % 2 ? FeetResults : MetricResults))
+                QFAIL(qPrintable(QStringLiteral("press %1: %2").arg(press).arg(program->resultTexts().join(u' '))));
             if (press == WarmUpRounds)
                 warmedUp = memoryUse();
         }
