@@ -121,6 +121,13 @@ struct TestProgram {
 
     void press(const char *button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
 
+    // Fails the running test when a modal window opened that it did not expect.
+    void verifyNoUnexpectedModal() const
+    {
+        QVERIFY2(watchdog.unexpected().isEmpty(), qPrintable(watchdog.unexpected().join(u", ")));
+    }
+
+    ModalWatchdog watchdog;
     RecordingErrorReporter errors;
     RecordingLauncher launcher;
     FormsRuntime runtime;

@@ -17,7 +17,6 @@ class TestForm1 : public QObject
 
 private:
     std::unique_ptr<TestProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
 
     QListWidget *list() const { return program->control<QListWidget>("List1"); }
 
@@ -25,14 +24,13 @@ private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        watchdog = std::make_unique<ModalWatchdog>();
         program->form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
     }
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program->verifyNoUnexpectedModal();
         program.reset();
     }
 

@@ -49,7 +49,6 @@ class TestHostileInput : public QObject
 
 private:
     std::unique_ptr<TestProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
 
     // As the user does it: focus, select everything, paste over it.
     static void paste(QWidget *box, const QString &text)
@@ -84,7 +83,6 @@ private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        watchdog = std::make_unique<ModalWatchdog>();
         program->form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
         program->pickCable(RgEightX);
@@ -92,7 +90,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program->verifyNoUnexpectedModal();
         program.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -58,7 +58,6 @@ class TestLongUse : public QObject
 
 private:
     std::unique_ptr<TestProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
 
     // Opens the window, lets it paint, closes it as its close box does, and
     // lets the unload happen.
@@ -101,14 +100,13 @@ private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        watchdog = std::make_unique<ModalWatchdog>();
         program->form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
     }
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program->verifyNoUnexpectedModal();
         program.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

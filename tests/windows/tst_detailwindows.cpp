@@ -58,7 +58,6 @@ class TestDetailWindows : public QObject
 
 private:
     std::unique_ptr<TestProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
 
     QWidget *loaded(Kind kind) const
     {
@@ -100,14 +99,13 @@ private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        watchdog = std::make_unique<ModalWatchdog>();
         program->form1->show();
         QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
     }
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program->verifyNoUnexpectedModal();
         program.reset();
         settle();
     }

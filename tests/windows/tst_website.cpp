@@ -31,7 +31,6 @@ class TestWebsite : public QObject
 
 private:
     std::unique_ptr<TestProgram> program;
-    std::unique_ptr<ModalWatchdog> watchdog;
     QWidget *window = nullptr;
 
     QLabel *label(const char *name) const { return window->findChild<QLabel *>(QString::fromLatin1(name)); }
@@ -42,7 +41,6 @@ private Q_SLOTS:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        watchdog = std::make_unique<ModalWatchdog>();
         program->form1->show();
         QTest::mouseClick(program->control<QPushButton>("mnuWeb"), Qt::LeftButton);
         window = program->form1->website().window();
@@ -52,7 +50,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        QVERIFY2(watchdog->unexpected().isEmpty(), qPrintable(watchdog->unexpected().join(u", ")));
+        program->verifyNoUnexpectedModal();
         program.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
