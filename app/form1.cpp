@@ -11,6 +11,24 @@
 
 #include <QMouseEvent>
 
+#include <initializer_list>
+
+namespace {
+// A result row read as one statement, in the order the boxes stand on the
+// dimension line: "Overall length 34 FEET 7.774658 INCHES". Screen readers
+// find it in the description of every box of the row, and hear when it
+// changes; the boxes' own texts stay as they are.
+void describeRow(const QString &row, std::initializer_list<QLineEdit *> boxes)
+{
+    QStringList words{row};
+    for (const QLineEdit *box : boxes)
+        words << box->text();
+    const QString statement = words.join(u' ');
+    for (QLineEdit *box : boxes)
+        box->setAccessibleDescription(statement);
+}
+}
+
 Form1::Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form1>())
@@ -41,6 +59,7 @@ Form1::Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *pa
     ui->Text12->installEventFilter(this);
 
     Form_Load();
+    describeResultRows();
 }
 
 Form1::~Form1() = default;
@@ -86,17 +105,27 @@ void Form1::mnuWeb_Click()
 
 void Form1::Command3_Click()
 {
-    reportFailure(calc::Command3_Click(m_module1, *this, m_runtime.decimalSeparator));
+    const auto failure = calc::Command3_Click(m_module1, *this, m_runtime.decimalSeparator);
+    describeResultRows();
+    reportFailure(failure);
 }
 
 void Form1::Command4_Click()
 {
-    reportFailure(calc::Command4_Click(m_module1, *this, m_runtime.decimalSeparator));
+    const auto failure = calc::Command4_Click(m_module1, *this, m_runtime.decimalSeparator);
+    describeResultRows();
+    reportFailure(failure);
 }
 
 void Form1::Text12_Click()
 {
     calc::Text12_Click(m_module1, *this, m_runtime.decimalSeparator);
+}
+
+void Form1::describeResultRows()
+{
+    describeRow(QStringLiteral("Overall length"), {ui->Text2, ui->Text3, ui->Text5, ui->Text4});
+    describeRow(QStringLiteral("Coax section"), {ui->Text6, ui->Text7, ui->Text9, ui->Text8});
 }
 
 void Form1::reportFailure(std::optional<calc::RuntimeError> error)

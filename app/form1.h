@@ -27,7 +27,8 @@ class web;
 // the dimension lines (Text2/Text5 overall, Text6/Text9 coax section) with
 // the unit words beside them. A click into Text12 writes the stored frequency
 // back. Three buttons open the detail and website windows. Errors of a
-// handler go to the program's error reporter.
+// handler go to the program's error reporter. After each calculation every
+// result row is also described as one sentence, for screen readers.
 class Form1 : public QWidget, private calc::Form1Boxes
 {
     Q_OBJECT
@@ -53,6 +54,7 @@ private:
     void Command4_Click();
     void Text12_Click();
 
+    void describeResultRows();
     void reportFailure(std::optional<calc::RuntimeError> error);
 
     std::string frequencyText() const override;

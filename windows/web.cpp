@@ -8,11 +8,8 @@
 
 #include <QCursor>
 #include <QFile>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QtEndian>
-
-#include <utility>
 
 namespace {
 // The label shows the address without the closing slash; the browser gets it
@@ -51,28 +48,10 @@ web::web(FormsRuntime &runtime, QWidget *parent)
     setGeometry(QRect(StoredPosition, size()));
 
     ui->lblWebPage->setCursor(cursorFromFile(QStringLiteral(":/hand.cur")));
-    ui->lblWebPage->installEventFilter(this);
+    connect(ui->lblWebPage, &LinkLabel::clicked, this, &web::lblWebPage_Click);
 }
 
 web::~web() = default;
-
-// A click is a left press and release on the label. The second click of a
-// double click counts as a double click, not as one more click.
-bool web::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->lblWebPage) {
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            m_lblWebPageDoubleClicked = true;
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            const bool doubleClicked = std::exchange(m_lblWebPageDoubleClicked, false);
-            if (mouse->button() == Qt::LeftButton && !doubleClicked
-                && ui->lblWebPage->rect().contains(mouse->position().toPoint()))
-                lblWebPage_Click();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 void web::lblWebPage_Click()
 {

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "formsruntime.h"
 
+#include "formsaccessibility.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
+#include <QPalette>
+#include <QProxyStyle>
 #include <QStyle>
 
 namespace {
@@ -12,6 +16,54 @@ namespace {
 constexpr auto FormsFontFamily = "MS Sans Serif";
 constexpr auto FormsFontSubstitute = "Liberation Sans";
 constexpr int FormsFontPixelSize = 11;
+
+// The standard light scheme, the one the windows' own colours were chosen
+// against: Fusion's colours for a light desktop.
+QPalette standardLightScheme()
+{
+    const QColor face(239, 239, 239);
+    const QColor dark = face.darker(150);
+    const QColor mid = face.darker(130);
+    const QColor shadow = dark.darker(135);
+    const QColor disabledText(190, 190, 190);
+    QColor placeholder(Qt::black);
+    placeholder.setAlpha(128);
+
+    QPalette scheme(Qt::black, face, face.lighter(150), dark, mid, Qt::black, Qt::white);
+    scheme.setColor(QPalette::Midlight, mid.lighter(110));
+    scheme.setColor(QPalette::Shadow, shadow);
+    scheme.setColor(QPalette::HighlightedText, Qt::white);
+    scheme.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    scheme.setColor(QPalette::PlaceholderText, placeholder);
+    scheme.setColor(QPalette::Disabled, QPalette::Text, disabledText);
+    scheme.setColor(QPalette::Disabled, QPalette::WindowText, disabledText);
+    scheme.setColor(QPalette::Disabled, QPalette::ButtonText, disabledText);
+    scheme.setColor(QPalette::Disabled, QPalette::Base, face);
+    scheme.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    scheme.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    scheme.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    return scheme;
+}
+
+// On a dark desktop theme the windows' light backgrounds would carry the
+// theme's light text and lines, so the style gives every window the light
+// scheme instead. Qt lets the style polish the palette it takes from the
+// desktop, at start and whenever the desktop changes its theme; the result
+// still counts as the desktop's palette rather than one the program set, so
+// widgets keep sharing it instead of each taking a copy of its own, which
+// would defeat the style's pixmap cache.
+class FormsStyle final : public QProxyStyle
+{
+public:
+    FormsStyle()
+        : QProxyStyle(QStringLiteral("Fusion"))
+    {
+    }
+
+    QPalette standardPalette() const override { return standardLightScheme(); }
+    void polish(QPalette &palette) override { palette = standardLightScheme(); }
+    using QProxyStyle::polish;
+};
 }
 
 void applyFormsLook(QApplication &application)
@@ -20,7 +72,8 @@ void applyFormsLook(QApplication &application)
     QFont font(QString::fromLatin1(FormsFontFamily));
     font.setPixelSize(FormsFontPixelSize);
     application.setFont(font);
-    application.setStyle(QStringLiteral("Fusion"));
+    application.setStyle(new FormsStyle);
+    installFormsAccessibility();
 }
 
 std::string userDecimalSeparator()

@@ -18,9 +18,10 @@ struct FormsRuntime {
     std::string decimalSeparator;
 };
 
-// The look every window is designed for: the forms' default font face mapped
-// to a metric-compatible one, at the design's pixel size, in a style whose
-// metrics do not depend on the desktop.
+// The look every window is built for: the forms' default font face mapped
+// to a metric-compatible one, at its pixel size, in a style whose metrics
+// and colours do not depend on the desktop's theme, with the windows'
+// drawings, links and windows made known to screen readers as such.
 void applyFormsLook(QApplication &application);
 
 // The decimal separator of the user's regional settings.

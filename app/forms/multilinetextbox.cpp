@@ -12,6 +12,7 @@ MultiLineTextBox::MultiLineTextBox(QWidget *parent)
     : QTextEdit(parent)
 {
     setAcceptRichText(false);
+    setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(TextMargin);
