@@ -6,13 +6,14 @@
 #include "errorreporter.h"
 #include "form1.h"
 #include "formsruntime.h"
+#include "version.h"
 
 #include <QApplication>
 
 int runProgram(QApplication &application)
 {
     QApplication::setApplicationName(QStringLiteral("tarnwick"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
     applyFormsLook(application);
 

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Everything the build generates that names the version or the release date
+# agrees with project()'s version and the newest changelog entry. The
+# packages' own version fields are checked where each package is built.
+set -euo pipefail
+build=$1 version=$2
+. "$(dirname "$0")/packagechecks.sh"
+text=$(version_text "$version")
+changelog=$build/dist/changelog
+date=$(date -u -d "$(dpkg-parsechangelog -l "$changelog" -S Date)" +%F)
+metainfo=$build/dist/linux/org.tarnwick.tarnwick.metainfo.xml
+manual_title=$(grep '^\.TH' "$build/dist/linux/tarnwick.1")
+
+# what | found | expected
+while IFS='|' read -r what found expected; do
+  [ "$found" = "$expected" ] || fail "$what: \"$found\", expected \"$expected\""
+done <<EOF_TABLE
+the program's version text|$(strings -el "$build/tarnwick" | grep -Fx "$text" || true)|$text
+newest changelog entry|$(dpkg-parsechangelog -l "$changelog" -S Version)|$(package_version "$version")
+newest RPM changelog entry|$(head -n1 "$build/dist/rpm-changelog" | sed 's/.* - //')|$(package_version "$version")-1
+metainfo release|$(grep -o '<release [^>]*>' "$metainfo")|<release version="$text" date="$date"/>
+manual page title|$manual_title|.TH TARNWICK 1 "$date" "tarnwick $text" "User Commands"
+EOF_TABLE
+exit $status
