@@ -9,7 +9,10 @@
 #include "calculationstate.h"
 #include "errorreporter.h"
 #include "form1.h"
+#include "form2.h"
 #include "formsruntime.h"
+#include "frmabout1.h"
+#include "web.h"
 #include "programlauncher.h"
 
 #include <QApplication>
@@ -74,6 +77,10 @@ private:
     QStringList m_unexpected;
 };
 
+// The program's four windows.
+enum class WindowKind { Main, CenterDetail, EndDetail, Website };
+Q_DECLARE_METATYPE(WindowKind)
+
 // One run of the program: a fresh calculation state and main window.
 struct TestProgram {
     explicit TestProgram(std::string decimalSeparator = ".")
@@ -89,6 +96,46 @@ struct TestProgram {
     }
 
     QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
+
+    // The window of that kind as it is now: null while it is not loaded.
+    QWidget *window(WindowKind kind) const
+    {
+        switch (kind) {
+        case WindowKind::Main:
+            return form1.get();
+        case WindowKind::CenterDetail:
+            return form1->centerDetail().window();
+        case WindowKind::EndDetail:
+            return form1->endDetail().window();
+        case WindowKind::Website:
+            return form1->website().window();
+        }
+        return nullptr;
+    }
+
+    // Shows the window as the main window's button does, and waits until it
+    // is on the screen and active.
+    QWidget *showWindow(WindowKind kind) const
+    {
+        switch (kind) {
+        case WindowKind::Main:
+            form1->show();
+            break;
+        case WindowKind::CenterDetail:
+            form1->centerDetail().show();
+            break;
+        case WindowKind::EndDetail:
+            form1->endDetail().show();
+            break;
+        case WindowKind::Website:
+            form1->website().show();
+            break;
+        }
+        QWidget *shown = window(kind);
+        if (!QTest::qWaitForWindowActive(shown))
+            qWarning("window %s did not become active", qPrintable(shown->objectName()));
+        return shown;
+    }
 
     // The result and unit boxes, in the order a unit button writes them.
     QStringList resultTexts() const
