@@ -24,5 +24,5 @@ cmp "$licence" "$work/$name/LICENSE" || fail "the archive's LICENSE differs"
 cmake -S "$work/$name" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$work/build" -j2 --target tarnwick tarnwick_compressed_docs >/dev/null
 [ -x "$work/build/tarnwick" ] || fail "the unpacked source did not build the program"
-[ -f "$work/build/dist/linux/compressed/tarnwick.1.gz" ] || fail "the unpacked source did not build the manual page"
+check_manual_page "$work/build/dist/linux/compressed/tarnwick.1.gz"
 exit $status

@@ -33,6 +33,13 @@ check_listing() {
   done
 }
 
+# The manual page renders without warnings.
+check_manual_page() {
+  local report
+  report=$(MANWIDTH=80 man --warnings -l "$1" 2>&1 >/dev/null) || fail "the manual page $1 does not render"
+  [ -z "$report" ] || fail "the manual page renders with warnings: $report"
+}
+
 # What an unpacked package holds: the program, its menu entry, description
 # and icons, a manual page that renders without warnings, and LICENSE word
 # for word in Debian's machine-readable copyright file.
@@ -48,9 +55,7 @@ check_unpacked() {
     file "$root/$icon" 2>&1 | grep -q "PNG image data, $size x $size" || fail "$icon is not a $size x $size PNG"
   done
 
-  report=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/tarnwick.1.gz" 2>&1 >/dev/null) ||
-    fail "the manual page does not render"
-  [ -z "$report" ] || fail "the manual page renders with warnings: $report"
+  check_manual_page "$root/usr/share/man/man1/tarnwick.1.gz"
 
   local copyright=$root/usr/share/doc/tarnwick/copyright
   head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
