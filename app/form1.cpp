@@ -85,7 +85,7 @@ void Form1::List1_Click()
 {
     const QModelIndexList selected = ui->List1->selectionModel()->selectedIndexes();
     const int position = selected.isEmpty() ? -1 : selected.first().row();
-    calc::List1_Click(m_module1, static_cast<std::int16_t>(position));
+    calc::selectCable(m_module1, static_cast<std::int16_t>(position));
 }
 
 void Form1::Command1_Click()
@@ -105,21 +105,21 @@ void Form1::mnuWeb_Click()
 
 void Form1::Command3_Click()
 {
-    const auto failure = calc::Command3_Click(m_module1, *this, m_runtime.decimalSeparator);
+    const auto failure = calc::calculateFeetAndInches(m_module1, *this, m_runtime.decimalSeparator);
     describeResultRows();
     reportFailure(failure);
 }
 
 void Form1::Command4_Click()
 {
-    const auto failure = calc::Command4_Click(m_module1, *this, m_runtime.decimalSeparator);
+    const auto failure = calc::calculateMetresAndCentimetres(m_module1, *this, m_runtime.decimalSeparator);
     describeResultRows();
     reportFailure(failure);
 }
 
 void Form1::Text12_Click()
 {
-    calc::Text12_Click(m_module1, *this, m_runtime.decimalSeparator);
+    calc::writeFrequencyBack(m_module1, *this, m_runtime.decimalSeparator);
 }
 
 void Form1::describeResultRows()
@@ -141,8 +141,12 @@ std::string Form1::frequencyText() const
 
 void Form1::setBoxText(std::string_view boxName, std::string_view text)
 {
-    auto *box = findChild<QLineEdit *>(QString::fromUtf8(boxName.data(), qsizetype(boxName.size())));
-    Q_ASSERT(box);
+    const QString name = QString::fromUtf8(boxName.data(), qsizetype(boxName.size()));
+    auto *box = findChild<QLineEdit *>(name);
+    // A box the calculation names but the form lacks is a broken build, not
+    // something to go on from.
+    if (!box)
+        qFatal("Form1 has no box named %s", qPrintable(name));
     box->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
     // A written box shows its text from the first character, so a narrow box
     // cuts off the last digits, never the leading ones.

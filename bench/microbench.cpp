@@ -102,7 +102,7 @@ void BM_UnitCalculationOnly(benchmark::State &state)
     module1.VelocityFactor = 0.66f;
     MemoryBoxes boxes;
     for (auto _ : state) {
-        const auto error = calc::Command3_Click(module1, boxes, ".");
+        const auto error = calc::calculateFeetAndInches(module1, boxes, ".");
         benchmark::DoNotOptimize(error);
         benchmark::DoNotOptimize(module1);
     }

@@ -3,7 +3,7 @@
 
 namespace calc {
 
-void List1_Click(CalculationState &state, std::int16_t selectedPosition)
+void selectCable(CalculationState &state, std::int16_t selectedPosition)
 {
     // Every int16 is exact in a float, so the position survives the store.
     state.CableIndex = static_cast<float>(selectedPosition);

@@ -41,6 +41,6 @@ inline constexpr std::array<CableType, 20> CableCatalogue{{
 // What picking an entry of the cable list does: the position (-1 when nothing
 // is selected) is kept as CableIndex; a position without an entry leaves the
 // velocity factor of the cable picked before.
-void List1_Click(CalculationState &state, std::int16_t selectedPosition);
+void selectCable(CalculationState &state, std::int16_t selectedPosition);
 
 } // namespace calc

@@ -94,17 +94,17 @@ std::optional<RuntimeError> calculate(CalculationState &state, Form1Boxes &form,
 
 } // namespace
 
-std::optional<RuntimeError> Command3_Click(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
+std::optional<RuntimeError> calculateFeetAndInches(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
 {
     return calculate(state, form, decimalSeparator, Feet);
 }
 
-std::optional<RuntimeError> Command4_Click(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
+std::optional<RuntimeError> calculateMetresAndCentimetres(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
 {
     return calculate(state, form, decimalSeparator, Metres);
 }
 
-void Text12_Click(const CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
+void writeFrequencyBack(const CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
 {
     form.setBoxText("Text12", FloatToText(state.Frequency, decimalSeparator));
 }

@@ -22,11 +22,11 @@ public:
 // The unit buttons. Each stops at its first failing step and returns the
 // error; what it stored and wrote before that step stays.
 [[nodiscard]] std::optional<RuntimeError>
-Command3_Click(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator);
+calculateFeetAndInches(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator);
 [[nodiscard]] std::optional<RuntimeError>
-Command4_Click(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator);
+calculateMetresAndCentimetres(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator);
 
 // A click into the frequency box writes the stored frequency back into it.
-void Text12_Click(const CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator);
+void writeFrequencyBack(const CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator);
 
 } // namespace calc

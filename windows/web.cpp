@@ -55,8 +55,6 @@ web::~web() = default;
 
 void web::lblWebPage_Click()
 {
-    const auto taskId = m_runtime.launcher.Shell(QString::fromLatin1(WebPageCommandLine),
-                                                 ProgramLauncher::WindowStyle::Hidden);
-    if (const auto *error = std::get_if<calc::RuntimeError>(&taskId))
+    if (const auto error = m_runtime.launcher.start(QString::fromLatin1(WebPageCommandLine)))
         m_runtime.errors.report(*error);
 }

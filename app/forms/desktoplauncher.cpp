@@ -8,9 +8,10 @@ constexpr auto DocumentOpener = "start.exe";
 constexpr auto DesktopUrlOpener = "xdg-open";
 }
 
-// The desktop opener shows no window of its own, so the style needs no
-// translation; the task identifier is the started process's id.
-std::variant<double, calc::RuntimeError> DesktopLauncher::Shell(const QString &commandLine, WindowStyle)
+// The opener is started detached, hidden as the command asks: it shows no
+// window of its own, only the browser it starts does. Its process id is the
+// task id, which nothing needs, so it is not kept.
+std::optional<LaunchError> DesktopLauncher::start(const QString &commandLine)
 {
     const qsizetype space = commandLine.indexOf(QLatin1Char(' '));
     QString program = space < 0 ? commandLine : commandLine.left(space);
@@ -20,8 +21,7 @@ std::variant<double, calc::RuntimeError> DesktopLauncher::Shell(const QString &c
     if (program == QLatin1String(DocumentOpener))
         program = QString::fromLatin1(DesktopUrlOpener);
 
-    qint64 processId = 0;
-    if (program.isEmpty() || !QProcess::startDetached(program, arguments, QString(), &processId))
-        return calc::RuntimeError::FileNotFound;
-    return static_cast<double>(processId);
+    if (program.isEmpty() || !QProcess::startDetached(program, arguments))
+        return LaunchError::FileNotFound;
+    return std::nullopt;
 }

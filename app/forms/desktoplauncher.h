@@ -10,5 +10,5 @@
 class DesktopLauncher final : public ProgramLauncher
 {
 public:
-    std::variant<double, calc::RuntimeError> Shell(const QString &commandLine, WindowStyle style) override;
+    std::optional<LaunchError> start(const QString &commandLine) override;
 };

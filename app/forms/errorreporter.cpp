@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-QString runtimeErrorHeading(calc::RuntimeError error)
+QString runtimeErrorHeading(int number)
 {
-    return QStringLiteral("Run-time error '%1':").arg(static_cast<int>(error));
+    return QStringLiteral("Run-time error '%1':").arg(number);
 }
 
 QString runtimeErrorDescription(calc::RuntimeError error)
@@ -18,18 +18,34 @@ QString runtimeErrorDescription(calc::RuntimeError error)
         return QStringLiteral("Division by zero");
     case calc::RuntimeError::TypeMismatch:
         return QStringLiteral("Type mismatch");
-    case calc::RuntimeError::FileNotFound:
+    }
+    return {};
+}
+
+QString runtimeErrorDescription(LaunchError error)
+{
+    switch (error) {
+    case LaunchError::FileNotFound:
         return QStringLiteral("File not found");
     }
     return {};
 }
 
-// The report waits for the user, then the program goes on: every window and
-// everything typed stays as it was, so nothing the user did is lost.
 void MessageBoxErrorReporter::report(calc::RuntimeError error)
 {
+    show(int(error), runtimeErrorDescription(error));
+}
+
+void MessageBoxErrorReporter::report(LaunchError error)
+{
+    show(int(error), runtimeErrorDescription(error));
+}
+
+// The report waits for the user, then the program goes on: every window and
+// everything typed stays as it was, so nothing the user did is lost.
+void MessageBoxErrorReporter::show(int number, const QString &description)
+{
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                    runtimeErrorHeading(error) + QStringLiteral("\n\n") + runtimeErrorDescription(error),
-                    QMessageBox::Ok);
+                    runtimeErrorHeading(number) + QStringLiteral("\n\n") + description, QMessageBox::Ok);
     box.exec();
 }

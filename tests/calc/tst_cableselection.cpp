@@ -48,7 +48,7 @@ void TestCableSelection::pickingAnEntrySetsItsFactor()
     CalculationState state;
     state.VelocityFactor = 0.5f;
     state.OverallLength = 34.5f;
-    calc::List1_Click(state, static_cast<std::int16_t>(position));
+    calc::selectCable(state, static_cast<std::int16_t>(position));
 
     QCOMPARE(state.VelocityFactor, factor);
     QCOMPARE(state.CableIndex, static_cast<float>(position));
@@ -74,7 +74,7 @@ void TestCableSelection::positionWithoutEntryKeepsFactor()
 
     CalculationState state;
     state.VelocityFactor = factorBefore;
-    calc::List1_Click(state, static_cast<std::int16_t>(position));
+    calc::selectCable(state, static_cast<std::int16_t>(position));
 
     QCOMPARE(state.VelocityFactor, factorBefore);
     QCOMPARE(state.CableIndex, static_cast<float>(position));

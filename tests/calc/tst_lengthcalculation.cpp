@@ -40,15 +40,15 @@ enum class Unit { Feet, Metric };
 
 std::optional<RuntimeError> press(Unit unit, CalculationState &state, FakeForm &form, std::string_view separator)
 {
-    return unit == Unit::Feet ? calc::Command3_Click(state, form, separator)
-                              : calc::Command4_Click(state, form, separator);
+    return unit == Unit::Feet ? calc::calculateFeetAndInches(state, form, separator)
+                              : calc::calculateMetresAndCentimetres(state, form, separator);
 }
 
 CalculationState withCable(int position)
 {
     CalculationState state;
     if (position >= 0)
-        calc::List1_Click(state, static_cast<std::int16_t>(position));
+        calc::selectCable(state, static_cast<std::int16_t>(position));
     return state;
 }
 
@@ -303,12 +303,12 @@ void TestLengthCalculation::frequencyBoxShowsStoredFrequency()
     FakeForm form;
     for (const QString &text : pressedWith) {
         form.typed = text.toStdString();
-        (void)calc::Command3_Click(state, form, separator);
+        (void)calc::calculateFeetAndInches(state, form, separator);
     }
     form.writes.clear();
     const CalculationState before = state;
 
-    calc::Text12_Click(state, form, separator);
+    calc::writeFrequencyBack(state, form, separator);
     QCOMPARE(shown(form.writes), QStringList{"Text12=" + expected});
     QVERIFY(sameState(state, before));
 }
@@ -318,10 +318,10 @@ void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
     CalculationState state = withCable(RG8x);
     FakeForm form;
     form.typed = "14.2";
-    QVERIFY(!calc::Command3_Click(state, form, Dot));
+    QVERIFY(!calc::calculateFeetAndInches(state, form, Dot));
     CalculationState expected = state;
 
-    calc::List1_Click(state, RG8);
+    calc::selectCable(state, RG8);
     expected.VelocityFactor = 0.66f;
     expected.CableIndex = RG8;
     QVERIFY(sameState(state, expected));
@@ -330,9 +330,9 @@ void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
     CalculationState fresh = withCable(RG8);
     FakeForm freshForm;
     freshForm.typed = "14.2";
-    QVERIFY(!calc::Command4_Click(fresh, freshForm, Dot));
+    QVERIFY(!calc::calculateMetresAndCentimetres(fresh, freshForm, Dot));
     form.writes.clear();
-    QVERIFY(!calc::Command4_Click(state, form, Dot));
+    QVERIFY(!calc::calculateMetresAndCentimetres(state, form, Dot));
     QCOMPARE(shown(form.writes), shown(freshForm.writes));
     QVERIFY(sameState(state, fresh));
 }

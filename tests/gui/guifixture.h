@@ -31,8 +31,10 @@ class RecordingErrorReporter final : public ErrorReporter
 {
 public:
     void report(calc::RuntimeError error) override { reports.push_back(error); }
+    void report(LaunchError error) override { launchErrors.push_back(error); }
 
     std::vector<calc::RuntimeError> reports;
+    std::vector<LaunchError> launchErrors;
 };
 
 class RecordingLauncher final : public ProgramLauncher
@@ -40,19 +42,16 @@ class RecordingLauncher final : public ProgramLauncher
 public:
     struct Launch {
         QString commandLine;
-        WindowStyle style;
     };
 
-    std::variant<double, calc::RuntimeError> Shell(const QString &commandLine, WindowStyle style) override
+    std::optional<LaunchError> start(const QString &commandLine) override
     {
-        launches.push_back({commandLine, style});
-        if (failWith)
-            return *failWith;
-        return double(launches.size());
+        launches.push_back({commandLine});
+        return failWith;
     }
 
     std::vector<Launch> launches;
-    std::optional<calc::RuntimeError> failWith;
+    std::optional<LaunchError> failWith;
 };
 
 class ModalWatchdog

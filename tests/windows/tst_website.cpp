@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The website window's link: what a click hands to the program launcher,
-// what happens when the launch fails, where the hand pointer shows, and the
-// desktop launcher behind it, run against stand-in openers so that no test
-// ever opens a browser.
+// what happens when the launch fails, and where the hand pointer shows. What
+// the desktop launcher then does is tst_browserlaunch's.
 
 #include "../gui/guifixture.h"
 
-#include "desktoplauncher.h"
 #include "web.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
-
-using calc::RuntimeError;
 
 namespace {
 const auto CommandLine = QStringLiteral("start.exe http://www.example.com/coax/");
@@ -74,10 +68,8 @@ private Q_SLOTS:
         for (int i = 0; i < clicks; ++i)
             clickLink();
         QCOMPARE(int(program->launcher.launches.size()), clicks);
-        for (const RecordingLauncher::Launch &launch : program->launcher.launches) {
+        for (const RecordingLauncher::Launch &launch : program->launcher.launches)
             QCOMPARE(launch.commandLine, CommandLine);
-            QCOMPARE(launch.style, ProgramLauncher::WindowStyle::Hidden);
-        }
         QVERIFY(program->errors.reports.empty());
         QCOMPARE(program->form1->website().window(), window);
         QVERIFY(window->isVisible());
@@ -129,10 +121,10 @@ private Q_SLOTS:
 
     void failedLaunchIsReportedAndTheWindowStays()
     {
-        program->launcher.failWith = RuntimeError::FileNotFound;
+        program->launcher.failWith = LaunchError::FileNotFound;
         clickLink();
-        QCOMPARE(program->errors.reports, std::vector<RuntimeError>{RuntimeError::FileNotFound});
-        QCOMPARE(int(RuntimeError::FileNotFound), 53);
+        QCOMPARE(program->errors.launchErrors, std::vector<LaunchError>{LaunchError::FileNotFound});
+        QVERIFY(program->errors.reports.empty());
         QCOMPARE(program->form1->website().window(), window);
         QVERIFY(window->isVisible());
 
@@ -140,7 +132,7 @@ private Q_SLOTS:
         program->launcher.failWith.reset();
         clickLink();
         QCOMPARE(program->launcher.launches.size(), size_t(2));
-        QCOMPARE(program->errors.reports.size(), size_t(1));
+        QCOMPARE(program->errors.launchErrors.size(), size_t(1));
     }
 
     void handPointerOnlyOverTheLink()
@@ -159,76 +151,6 @@ private Q_SLOTS:
             QVERIFY2(!other->testAttribute(Qt::WA_SetCursor), qPrintable(other->objectName()));
             QCOMPARE(other->cursor().shape(), Qt::ArrowCursor);
         }
-    }
-
-    // The desktop launcher hands the address to the desktop's URL opener as
-    // one argument. A stand-in opener on the PATH records what it was given.
-    void desktopLauncherStartsTheUrlOpener_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QString>("opener");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("browser command")
-            << CommandLine << "xdg-open" << QStringList{"http://www.example.com/coax/"};
-        QTest::newRow("spaces stay in the one argument")
-            << "start.exe a b  c" << "xdg-open" << QStringList{"a b  c"};
-        QTest::newRow("no shell in between")
-            << "start.exe $(touch x); echo" << "xdg-open" << QStringList{"$(touch x); echo"};
-        QTest::newRow("other program as named") << "fakeprogram --x" << "fakeprogram" << QStringList{"--x"};
-    }
-
-    void desktopLauncherStartsTheUrlOpener()
-    {
-        QFETCH(QString, commandLine);
-        QFETCH(QString, opener);
-        QFETCH(QStringList, arguments);
-
-        QTemporaryDir bin;
-        QVERIFY(bin.isValid());
-        const QString record = bin.filePath(QStringLiteral("record"));
-        QFile script(bin.filePath(opener));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nPATH=/usr/bin:/bin\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1.tmp'\n"
-                                    "mv '%1.tmp' '%1'\n")
-                         .arg(record)
-                         .toLocal8Bit());
-        script.close();
-        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit());
-        DesktopLauncher launcher;
-        const auto result = launcher.Shell(commandLine, ProgramLauncher::WindowStyle::Hidden);
-        qputenv("PATH", path);
-
-        QVERIFY(std::holds_alternative<double>(result));
-        QVERIFY(std::get<double>(result) > 0);
-        QTRY_VERIFY(QFile::exists(record));
-        QFile recorded(record);
-        QVERIFY(recorded.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromLocal8Bit(recorded.readAll()).split(u'\n', Qt::SkipEmptyParts), arguments);
-    }
-
-    void desktopLauncherReportsAMissingProgram_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<QByteArray>("path");
-        QTest::newRow("no such program") << "tarnwick-no-such-program http://www.example.com/" << qgetenv("PATH");
-        QTest::newRow("no URL opener") << CommandLine << QByteArray("/nonexistent");
-        QTest::newRow("empty command line") << QString() << qgetenv("PATH");
-    }
-
-    void desktopLauncherReportsAMissingProgram()
-    {
-        QFETCH(QString, commandLine);
-        QFETCH(QByteArray, path);
-        const QByteArray original = qgetenv("PATH");
-        qputenv("PATH", path);
-        DesktopLauncher launcher;
-        const auto result = launcher.Shell(commandLine, ProgramLauncher::WindowStyle::Hidden);
-        qputenv("PATH", original);
-        QVERIFY(std::holds_alternative<RuntimeError>(result));
-        QCOMPARE(std::get<RuntimeError>(result), RuntimeError::FileNotFound);
     }
 };
 
