@@ -123,8 +123,10 @@ int serve(TestProgram &program)
         return 1;
     // The other windows are built as a user opens them, once the screen
     // reader is listening, so that it sees them being built.
-    if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000))
+    if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000)) {
+        out() << "accessibility never came on" << Qt::endl;
         return 1;
+    }
     program.control<QPushButton>("Command1")->click();
     program.control<QPushButton>("Command2")->click();
     program.control<QPushButton>("mnuWeb")->click();
