@@ -185,8 +185,7 @@ int main(int argc, char *argv[])
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarnwick"));
-    applyFormsLook(application);
+    prepareApplication(application);
     TargetReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -143,10 +143,7 @@ int main(int argc, char *argv[])
 {
     qInstallMessageHandler(printQtProblems);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarnwick"));
-    // What a Wayland compositor knows the program by.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
-    applyFormsLook(application);
+    prepareApplication(application);
 
     TestProgram program;
     LaunchPrinter launches(program.launcher);

@@ -10,14 +10,15 @@
 #include "errorreporter.h"
 #include "form1.h"
 #include "form2.h"
-#include "formsruntime.h"
 #include "frmabout1.h"
+#include "program.h"
 #include "web.h"
 #include "programlauncher.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +55,9 @@ public:
     std::optional<LaunchError> failWith;
 };
 
+// Closes any modal window as soon as it opens, so that a test goes on
+// instead of waiting for a person, and keeps what each said: a message
+// box's text, another window's title.
 class ModalWatchdog
 {
 public:
@@ -61,30 +65,33 @@ public:
     {
         QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
             if (QWidget *modal = QApplication::activeModalWidget()) {
-                m_unexpected << modal->windowTitle();
+                const auto *box = qobject_cast<QMessageBox *>(modal);
+                m_closed << (box ? box->text() : modal->windowTitle());
                 modal->close();
             }
         });
-        m_timer.start(20);
+        m_timer.start(10);
     }
 
-    // Titles of the modal windows that opened and were closed by force.
-    QStringList unexpected() const { return m_unexpected; }
+    QStringList closed() const { return m_closed; }
 
 private:
     QTimer m_timer;
-    QStringList m_unexpected;
+    QStringList m_closed;
 };
 
 // The program's four windows.
 enum class WindowKind { Main, CenterDetail, EndDetail, Website };
 Q_DECLARE_METATYPE(WindowKind)
 
-// One run of the program: a fresh calculation state and main window.
+// One run of the program, assembled as the program assembles itself, with
+// recorders for error reports and launches unless a test hands in the real
+// ones, and a watchdog for modal windows.
 struct TestProgram {
-    explicit TestProgram(std::string decimalSeparator = ".")
-        : runtime{errors, launcher, std::move(decimalSeparator)}
-        , form1(std::make_unique<Form1>(module1, runtime))
+    explicit TestProgram(std::string decimalSeparator = ".", ErrorReporter *errorReporter = nullptr,
+                         ProgramLauncher *programLauncher = nullptr)
+        : program(errorReporter ? *errorReporter : errors, programLauncher ? *programLauncher : launcher,
+                  std::move(decimalSeparator))
     {
     }
 
@@ -101,7 +108,7 @@ struct TestProgram {
     {
         switch (kind) {
         case WindowKind::Main:
-            return form1.get();
+            return form1;
         case WindowKind::CenterDetail:
             return form1->centerDetail().window();
         case WindowKind::EndDetail:
@@ -112,26 +119,32 @@ struct TestProgram {
         return nullptr;
     }
 
-    // Shows the window as the main window's button does, and waits until it
-    // is on the screen and active.
-    QWidget *showWindow(WindowKind kind) const
+    // The main window's button that opens a window of that kind.
+    static const char *openingButton(WindowKind kind)
     {
         switch (kind) {
         case WindowKind::Main:
-            form1->show();
             break;
         case WindowKind::CenterDetail:
-            form1->centerDetail().show();
-            break;
+            return "Command2";
         case WindowKind::EndDetail:
-            form1->endDetail().show();
-            break;
+            return "Command1";
         case WindowKind::Website:
-            form1->website().show();
-            break;
+            return "mnuWeb";
         }
+        return nullptr;
+    }
+
+    // Shows the main window, or clicks the main window's button for another
+    // one, and waits until the window is on the screen and active.
+    QWidget *showWindow(WindowKind kind) const
+    {
+        if (kind == WindowKind::Main)
+            form1->show();
+        else
+            press(openingButton(kind));
         QWidget *shown = window(kind);
-        if (!QTest::qWaitForWindowActive(shown))
+        if (shown && !QTest::qWaitForWindowActive(shown))
             qWarning("window %s did not become active", qPrintable(shown->objectName()));
         return shown;
     }
@@ -170,25 +183,70 @@ struct TestProgram {
     // Fails the running test when a modal window opened that it did not expect.
     void verifyNoUnexpectedModal() const
     {
-        QVERIFY2(watchdog.unexpected().isEmpty(), qPrintable(watchdog.unexpected().join(u", ")));
+        QVERIFY2(watchdog.closed().isEmpty(), qPrintable(watchdog.closed().join(u", ")));
     }
 
     ModalWatchdog watchdog;
     RecordingErrorReporter errors;
     RecordingLauncher launcher;
-    FormsRuntime runtime;
-    calc::CalculationState module1;
-    std::unique_ptr<Form1> form1;
+    Program program;
+    calc::CalculationState &module1 = program.module1();
+    Form1 *const form1 = &program.form1();
 };
 
-// The application every window test runs in: the program's own look, name
-// and artwork, so that what the tests measure is what the user sees.
+// What the boxes show after a calculation, in the order of resultTexts().
+struct KnownResult {
+    const char *name;
+    QString frequency;
+    int cable;
+    const char *button;
+    QStringList results;
+};
+
+inline const QList<KnownResult> KnownResults{
+    {"14.2 MHz RG-8x feet", QStringLiteral("14.2"), 1, "Command3",
+     QStringList{"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"}},
+    {"14.2 MHz RG-8x metric", QStringLiteral("14.2"), 1, "Command4",
+     QStringList{"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"}},
+};
+
+// What every window test class is: a fresh program for each test, its main
+// window shown and active; after the test, no modal window may have opened
+// unexpected, and the program and every window it unloaded are gone. A test
+// class with more to set up calls these from its own init() and cleanup();
+// a test that needs the program assembled otherwise replaces it.
+class GuiTestCase : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TestProgram> program;
+
+protected Q_SLOTS:
+    void init()
+    {
+        program = std::make_unique<TestProgram>();
+        program->showWindow(WindowKind::Main);
+    }
+
+    void cleanup()
+    {
+        if (program)
+            program->verifyNoUnexpectedModal();
+        program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+// The application every window test runs in: off any screen, with the
+// program's own name, look and artwork, so that what the tests measure is
+// what the user sees.
 #define TARNWICK_GUI_TEST_MAIN(TestClass)                                           \
     int main(int argc, char *argv[])                                                 \
     {                                                                                \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                     \
         QApplication application(argc, argv);                                        \
-        QApplication::setApplicationName(QStringLiteral("tarnwick"));                \
-        applyFormsLook(application);                                                 \
+        prepareApplication(application);                                             \
         TestClass test;                                                              \
         return QTest::qExec(&test, argc, argv);                                      \
     }

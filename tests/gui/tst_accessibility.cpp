@@ -23,7 +23,7 @@ QString accessibleText(QWidget *widget, QAccessible::Text kind)
 
 // The controls a user meets: everything with a name of its own, less the
 // lines, which are drawing only.
-QList<QWidget *> designedControls(QWidget *window)
+QList<QWidget *> namedControls(QWidget *window)
 {
     QList<QWidget *> controls;
     for (QWidget *child : window->findChildren<QWidget *>()) {
@@ -53,13 +53,11 @@ QStringList shownTexts(QWidget *window)
 
 }
 
-class TestAccessibility : public QObject
+class TestAccessibility : public GuiTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgram> program;
-
     void tabTo(const char *name)
     {
         QWidget *target = program->control<QWidget>(name);
@@ -69,15 +67,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        program = std::make_unique<TestProgram>();
-        program->form1->show();
-        QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
-    }
-
-    void cleanup() { program.reset(); }
-
     void calculatesWithTheKeyboardAlone()
     {
         tabTo("Text12");
@@ -128,12 +117,12 @@ private Q_SLOTS:
         program->form1->endDetail().show();
         program->form1->centerDetail().show();
         program->form1->website().show();
-        const QList<QWidget *> windows{program->form1.get(), program->form1->endDetail().window(),
+        const QList<QWidget *> windows{program->form1, program->form1->endDetail().window(),
                                        program->form1->centerDetail().window(), program->form1->website().window()};
         for (QWidget *window : windows) {
             QVERIFY(window);
             QVERIFY2(!accessibleText(window, QAccessible::Name).isEmpty(), qPrintable(window->objectName()));
-            const QList<QWidget *> controls = designedControls(window);
+            const QList<QWidget *> controls = namedControls(window);
             QVERIFY(!controls.isEmpty());
             for (QWidget *control : controls) {
                 const QString what = window->objectName() + u'.' + control->objectName();

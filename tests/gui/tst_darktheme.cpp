@@ -132,8 +132,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     themeWasDark = QApplication::palette().color(QPalette::Window).lightness() < 128;
-    QApplication::setApplicationName(QStringLiteral("tarnwick"));
-    applyFormsLook(application);
+    prepareApplication(application);
     TestDarkTheme test;
     return QTest::qExec(&test, argc, argv);
 }

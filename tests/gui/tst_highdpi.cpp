@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
-// On a screen scaled by two every window is exactly twice its designed size
+// On a screen scaled by two every window is exactly twice its size in pixels
 // and the line art stays sharp: each drawing pixel becomes a clean 2 x 2
 // block, never a smoothed grey.
 
 #include "guifixture.h"
-
-#include "form2.h"
-#include "frmabout1.h"
-#include "web.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -22,54 +18,31 @@ bool isPureBlackOrWhite(QRgb pixel)
 }
 }
 
-class TestHighDpi : public QObject
+class TestHighDpi : public GuiTestCase
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestProgram> program;
-
 private Q_SLOTS:
-    void init()
+    void windowsAreTwiceTheirSize_data()
     {
-        program = std::make_unique<TestProgram>();
-        program->form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<QSize>("size");
+
+        QTest::newRow("main window") << WindowKind::Main << QSize(667, 360);
+        QTest::newRow("centre detail") << WindowKind::CenterDetail << QSize(422, 442);
+        QTest::newRow("end detail") << WindowKind::EndDetail << QSize(401, 438);
+        QTest::newRow("website") << WindowKind::Website << QSize(221, 123);
     }
 
-    void cleanup() { program.reset(); }
-
-    void windowsAreTwiceTheirDesignedSize_data()
+    void windowsAreTwiceTheirSize()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QSize>("designedSize");
+        QFETCH(WindowKind, kind);
+        QFETCH(QSize, size);
 
-        QTest::newRow("main window") << "Form1" << QSize(667, 360);
-        QTest::newRow("centre detail") << "Form2" << QSize(422, 442);
-        QTest::newRow("end detail") << "frmAbout1" << QSize(401, 438);
-        QTest::newRow("website") << "web" << QSize(221, 123);
-    }
-
-    void windowsAreTwiceTheirDesignedSize()
-    {
-        QFETCH(QString, window);
-        QFETCH(QSize, designedSize);
-
-        QWidget *widget = program->form1.get();
-        if (window == u"Form2") {
-            program->form1->centerDetail().show();
-            widget = program->form1->centerDetail().window();
-        } else if (window == u"frmAbout1") {
-            program->form1->endDetail().show();
-            widget = program->form1->endDetail().window();
-        } else if (window == u"web") {
-            program->form1->website().show();
-            widget = program->form1->website().window();
-        }
-        QVERIFY(QTest::qWaitForWindowExposed(widget));
+        QWidget *widget = program->showWindow(kind);
         QCOMPARE(widget->devicePixelRatio(), qreal(Scale));
-        QCOMPARE(widget->size(), designedSize);
-        QCOMPARE(widget->grab().size(), designedSize * Scale);
+        QCOMPARE(widget->size(), size);
+        QCOMPARE(widget->grab().size(), size * Scale);
     }
 
     void antennaDrawingStaysSharp()
@@ -101,8 +74,9 @@ private Q_SLOTS:
 int main(int argc, char *argv[])
 {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(Scale));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    applyFormsLook(application);
+    prepareApplication(application);
     TestHighDpi test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -9,7 +9,6 @@
 #include "../gui/guifixture.h"
 
 #include "desktoplauncher.h"
-#include "web.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +32,7 @@ enum class Opener { Missing, NotExecutable, Directory, ExitsWithFailure, Crashes
 
 } // namespace
 
-class TestBrowserLaunch : public QObject
+class TestBrowserLaunch : public GuiTestCase
 {
     Q_OBJECT
 
@@ -76,6 +75,7 @@ private:
 private Q_SLOTS:
     void init()
     {
+        GuiTestCase::init();
         bin = std::make_unique<QTemporaryDir>();
         QVERIFY(bin->isValid());
         originalPath = qgetenv("PATH");
@@ -84,6 +84,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        GuiTestCase::cleanup();
         qputenv("PATH", originalPath);
         bin.reset();
     }
@@ -163,18 +164,14 @@ private Q_SLOTS:
     void websiteClickHandsTheAddressToTheOpener()
     {
         writeOpener(RecordingOpener);
-        RecordingErrorReporter errors;
         DesktopLauncher launcher;
-        FormsRuntime runtime{errors, launcher, "."};
-        web window(runtime);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        auto *address = window.findChild<QLabel *>(QStringLiteral("lblWebPage"));
+        program = std::make_unique<TestProgram>(".", nullptr, &launcher);
+        program->showWindow(WindowKind::Main);
+        auto *address = program->showWindow(WindowKind::Website)->findChild<QLabel *>(QStringLiteral("lblWebPage"));
         QTest::mouseClick(address, Qt::LeftButton);
 
         QCOMPARE(recordedArguments(), QStringList{address->text() + u'/'});
-        QVERIFY(errors.reports.empty());
+        QVERIFY(program->errors.launchErrors.empty());
     }
 
     void programGoesOnWhateverTheOpenerDoes_data()
@@ -219,23 +216,17 @@ private Q_SLOTS:
             break;
         }
 
-        RecordingErrorReporter errors;
         DesktopLauncher launcher;
-        FormsRuntime runtime{errors, launcher, "."};
-        calc::CalculationState module1;
-        Form1 form1(module1, runtime);
-        form1.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("mnuWeb")), Qt::LeftButton);
-        QWidget *website = form1.website().window();
+        program = std::make_unique<TestProgram>(".", nullptr, &launcher);
+        program->showWindow(WindowKind::Main);
+        QWidget *website = program->showWindow(WindowKind::Website);
         QVERIFY(website);
-        QVERIFY(QTest::qWaitForWindowExposed(website));
 
         QTest::mouseClick(website->findChild<QLabel *>(QStringLiteral("lblWebPage")), Qt::LeftButton);
 
         const std::vector<LaunchError> expected =
             reported ? std::vector{LaunchError::FileNotFound} : std::vector<LaunchError>{};
-        QCOMPARE(errors.launchErrors, expected);
+        QCOMPARE(program->errors.launchErrors, expected);
 
         if (opener == Opener::Hangs) {
             QTRY_VERIFY(QFile::exists(pidFile));
@@ -249,12 +240,14 @@ private Q_SLOTS:
 
         // The program goes on as before.
         QVERIFY(website->isVisible());
-        QVERIFY(form1.isVisible());
-        form1.findChild<QLineEdit *>(QStringLiteral("Text12"))->setText(QStringLiteral("14.2"));
-        QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
-        QCOMPARE(form1.findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("10"));
-        QCOMPARE(errors.launchErrors, expected);
-        QVERIFY(errors.reports.empty());
+        QVERIFY(program->form1->isVisible());
+        const KnownResult &known = KnownResults[1];
+        program->box("Text12")->setText(known.frequency);
+        program->pickCable(known.cable);
+        program->press(known.button);
+        QCOMPARE(program->resultTexts(), known.results);
+        QCOMPARE(program->errors.launchErrors, expected);
+        QVERIFY(program->errors.reports.empty());
     }
 };
 

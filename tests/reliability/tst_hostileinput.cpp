@@ -21,11 +21,6 @@ using calc::RuntimeError;
 namespace {
 
 constexpr qsizetype Megabyte = qsizetype(1) << 20;
-constexpr int RgEightX = 1; // factor 0.75
-
-// What the boxes show after 14.2 MHz with RG-8x.
-const QStringList FeetResults = {"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"};
-const QStringList MetricResults = {"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"};
 
 QString repeatedTo(const QString &piece, qsizetype length)
 {
@@ -43,13 +38,11 @@ QString withNul(const char *before, const char *after)
 
 } // namespace
 
-class TestHostileInput : public QObject
+class TestHostileInput : public GuiTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgram> program;
-
     // As the user does it: focus, select everything, paste over it.
     static void paste(QWidget *box, const QString &text)
     {
@@ -71,28 +64,20 @@ private:
     {
         QVERIFY(program->form1->isVisible());
         program->errors.reports.clear();
-        paste(program->box("Text12"), QStringLiteral("14.2"));
-        program->press("Command3");
-        QCOMPARE(program->resultTexts(), FeetResults);
-        program->press("Command4");
-        QCOMPARE(program->resultTexts(), MetricResults);
+        for (const KnownResult &known : KnownResults) {
+            paste(program->box("Text12"), known.frequency);
+            program->pickCable(known.cable);
+            program->press(known.button);
+            QCOMPARE(program->resultTexts(), known.results);
+        }
         QVERIFY(program->errors.reports.empty());
     }
 
 private Q_SLOTS:
     void init()
     {
-        program = std::make_unique<TestProgram>();
-        program->form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
-        program->pickCable(RgEightX);
-    }
-
-    void cleanup()
-    {
-        program->verifyNoUnexpectedModal();
-        program.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        GuiTestCase::init();
+        program->pickCable(KnownResults[0].cable);
     }
 
     void frequencyBoxAnswersEveryPaste_data()
@@ -152,17 +137,12 @@ private Q_SLOTS:
         // calculate from what is left.
         QCOMPARE(frequency->text().size(), text.size());
 
+        // Both knowns are 14.2 MHz with the cable picked in init().
         const QStringList before = program->resultTexts();
-        program->press("Command3");
-        if (error)
-            QCOMPARE(program->resultTexts(), before);
-        else
-            QCOMPARE(program->resultTexts(), FeetResults);
-        program->press("Command4");
-        if (error)
-            QCOMPARE(program->resultTexts(), before);
-        else
-            QCOMPARE(program->resultTexts(), MetricResults);
+        for (const KnownResult &known : KnownResults) {
+            program->press(known.button);
+            QCOMPARE(program->resultTexts(), error ? before : known.results);
+        }
 
         const std::vector<RuntimeError> expected = error ? std::vector{*error, *error} : std::vector<RuntimeError>{};
         QCOMPARE(program->errors.reports, expected);
@@ -186,12 +166,8 @@ private Q_SLOTS:
         QFETCH(QString, window);
         QFETCH(QString, boxName);
 
-        QWidget *owner = program->form1.get();
-        if (window == QLatin1String("frmAbout1")) {
-            program->form1->endDetail().show();
-            owner = program->form1->endDetail().window();
-            QVERIFY(QTest::qWaitForWindowExposed(owner));
-        }
+        QWidget *owner = program->showWindow(window == QLatin1String("frmAbout1") ? WindowKind::EndDetail
+                                                                                  : WindowKind::Main);
         QWidget *target = owner->findChild<QWidget *>(boxName);
         QVERIFY(target);
 
@@ -205,11 +181,11 @@ private Q_SLOTS:
         QVERIFY(multiLine ? QString(text).replace(QChar(0xA0), u' ') == held : text == held);
 
         verifyStillCalculates();
-        const bool resultBox = owner == program->form1.get()
+        const bool resultBox = owner == program->form1
             && QStringList{"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"}.contains(boxName);
         if (!resultBox)
             QCOMPARE(textOf(target), held);
-        if (owner != program->form1.get())
+        if (owner != program->form1)
             QVERIFY(owner->isVisible());
     }
 };

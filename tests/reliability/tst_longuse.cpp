@@ -38,10 +38,6 @@ constexpr int WarmUpRounds = 10;
 constexpr qint64 HeapGrowthBound = 512 * 1024;
 constexpr qint64 ResidentGrowthBound = 4 * 1024 * 1024;
 
-enum class Kind { EndDetail, CenterDetail, Website };
-
-const QStringList FeetResults = {"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"};
-const QStringList MetricResults = {"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"};
 
 QByteArray describeGrowth(const MemoryUse &before, const MemoryUse &after)
 {
@@ -52,38 +48,20 @@ QByteArray describeGrowth(const MemoryUse &before, const MemoryUse &after)
 
 } // namespace
 
-class TestLongUse : public QObject
+class TestLongUse : public GuiTestCase
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestProgram> program;
-
     // Opens the window, lets it paint, closes it as its close box does, and
     // lets the unload happen.
-    template<typename Window>
-    static void openAndClose(WindowInstance<Window> &instance)
+    void openAndClose(WindowKind kind)
     {
-        instance.show();
-        Window *window = instance.window();
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
         QCoreApplication::processEvents();
         QVERIFY(window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!instance.window());
-    }
-
-    void openAndClose(Kind kind)
-    {
-        switch (kind) {
-        case Kind::EndDetail:
-            return openAndClose(program->form1->endDetail());
-        case Kind::CenterDetail:
-            return openAndClose(program->form1->centerDetail());
-        case Kind::Website:
-            return openAndClose(program->form1->website());
-        }
+        QVERIFY(!program->window(kind));
     }
 
     static void verifyFlat(const MemoryUse &before, const MemoryUse &after)
@@ -97,31 +75,17 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        program = std::make_unique<TestProgram>();
-        program->form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(program->form1.get()));
-    }
-
-    void cleanup()
-    {
-        program->verifyNoUnexpectedModal();
-        program.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     void windowsOpenedAndClosedOverAndOver_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("end detail") << Kind::EndDetail;
-        QTest::newRow("center detail") << Kind::CenterDetail;
-        QTest::newRow("website") << Kind::Website;
+        QTest::addColumn<WindowKind>("kind");
+        QTest::newRow("end detail") << WindowKind::EndDetail;
+        QTest::newRow("center detail") << WindowKind::CenterDetail;
+        QTest::newRow("website") << WindowKind::Website;
     }
 
     void windowsOpenedAndClosedOverAndOver()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
 
         MemoryUse warmedUp;
         for (int round = 1; round <= WindowRounds; ++round) {
@@ -145,17 +109,18 @@ private Q_SLOTS:
     // beyond the float range, so the error path runs as often as the rest.
     void unitButtonsPressedOverAndOver()
     {
-        QListWidget *cables = program->control<QListWidget>("List1");
-        QTest::mouseClick(cables->viewport(), Qt::LeftButton, {}, cables->visualItemRect(cables->item(1)).center());
-        auto *feet = program->control<QPushButton>("Command3");
-        auto *metric = program->control<QPushButton>("Command4");
+        const KnownResult &feetResult = KnownResults[0];
+        const KnownResult &metricResult = KnownResults[1];
+        program->pickCable(feetResult.cable);
+        auto *feet = program->control<QPushButton>(feetResult.button);
+        auto *metric = program->control<QPushButton>(metricResult.button);
 
         MemoryUse warmedUp;
         for (int press = 1; press <= Presses; ++press) {
             const bool failing = press % 100 == 50;
-            program->box("Text12")->setText(failing ? QStringLiteral("1E39") : QStringLiteral("14.2"));
+            program->box("Text12")->setText(failing ? QStringLiteral("1E39") : feetResult.frequency);
             QTest::mouseClick(press % 2 ? feet : metric, Qt::LeftButton);
-            if (!failing && program->resultTexts() != (press % 2 ? FeetResults : MetricResults))
+            if (!failing && program->resultTexts() != (press % 2 ? feetResult : metricResult).results)
                 QFAIL(qPrintable(QStringLiteral("press %1: %2").arg(press).arg(program->resultTexts().join(u' '))));
             if (press == WarmUpRounds)
                 warmedUp = memoryUse();

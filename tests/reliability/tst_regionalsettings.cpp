@@ -22,43 +22,30 @@ constexpr auto CalculateMode = "--calculate";
 // The settings a case starts from nothing but its own.
 const char *const LocaleVariables[] = {"LC_ALL", "LC_NUMERIC", "LC_CTYPE", "LC_MESSAGES", "LANG", "LANGUAGE"};
 
-QString resultsOf(const Form1 &form1)
-{
-    QStringList texts;
-    for (const char *name : {"Text2", "Text5", "Text6", "Text9"})
-        texts << form1.findChild<QLineEdit *>(QString::fromLatin1(name))->text();
-    return texts.join(u' ');
-}
-
 // The program's start with the separator main() uses, then one calculation
 // in each unit; prints one "name: value" line per finding.
 int calculateAndPrint(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    applyFormsLook(application);
-    RecordingErrorReporter errors;
-    RecordingLauncher launcher;
-    FormsRuntime runtime{errors, launcher, userDecimalSeparator()};
-    calc::CalculationState module1;
-    Form1 form1(module1, runtime);
-    form1.show();
-    if (!QTest::qWaitForWindowExposed(&form1))
-        return 2;
+    prepareApplication(application);
+    const std::string separator = userDecimalSeparator();
+    TestProgram program(separator);
+    program.showWindow(WindowKind::Main);
+    const auto results = [&] { return program.resultTexts().mid(0, 4).join(u' '); };
 
-    QListWidget *cables = form1.findChild<QListWidget *>(QStringLiteral("List1"));
-    QTest::mouseClick(cables->viewport(), Qt::LeftButton, {}, cables->visualItemRect(cables->item(1)).center());
-    auto *frequency = form1.findChild<QLineEdit *>(QStringLiteral("Text12"));
+    program.pickCable(1);
+    QLineEdit *frequency = program.box("Text12");
     frequency->setText(QString::fromUtf8(argv[2]));
     QStringList lines;
-    lines << QStringLiteral("separator: ") + QString::fromStdString(runtime.decimalSeparator);
-    QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
-    lines << QStringLiteral("metric: ") + resultsOf(form1);
-    QTest::mouseClick(form1.findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
-    lines << QStringLiteral("feet: ") + resultsOf(form1);
+    lines << QStringLiteral("separator: ") + QString::fromStdString(separator);
+    program.press("Command4");
+    lines << QStringLiteral("metric: ") + results();
+    program.press("Command3");
+    lines << QStringLiteral("feet: ") + results();
     QTest::mouseClick(frequency, Qt::LeftButton);
     lines << QStringLiteral("clicked: ") + frequency->text();
     QStringList reported;
-    for (calc::RuntimeError error : errors.reports)
+    for (calc::RuntimeError error : program.errors.reports)
         reported << QString::number(int(error));
     lines << QStringLiteral("errors: ") + reported.join(u' ');
 
@@ -164,6 +151,7 @@ int main(int argc, char *argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], CalculateMode) == 0)
         return calculateAndPrint(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     TestRegionalSettings test;
     return QTest::qExec(&test, argc, argv);

@@ -8,14 +8,9 @@
 #include "../gui/guifixture.h"
 
 #include "desktoplauncher.h"
-#include "form2.h"
-#include "frmabout1.h"
-#include "web.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -23,49 +18,7 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
-namespace {
-
-// Answers each message box with OK, as the user does, and keeps its text.
-class MessageBoxAnswerer
-{
-public:
-    MessageBoxAnswerer()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                m_texts << box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        m_timer.start(10);
-    }
-
-    QStringList texts() const { return m_texts; }
-
-private:
-    QTimer m_timer;
-    QStringList m_texts;
-};
-
-// The program as main() puts it together, with the real error report and
-// launcher, on a PATH where no URL opener is found.
-struct RealProgram {
-    MessageBoxErrorReporter errors;
-    DesktopLauncher launcher;
-    FormsRuntime runtime{errors, launcher, "."};
-    calc::CalculationState module1;
-    std::unique_ptr<Form1> form1 = std::make_unique<Form1>(module1, runtime);
-
-    template<typename Control>
-    Control *control(const char *name) const
-    {
-        return form1->findChild<Control *>(QString::fromLatin1(name));
-    }
-};
-
-} // namespace
-
-class TestSession : public QObject
+class TestSession : public GuiTestCase
 {
     Q_OBJECT
 
@@ -85,15 +38,15 @@ private Q_SLOTS:
 
     void wholeSessionLosesNoMemory()
     {
-        MessageBoxAnswerer answerer;
-        auto program = std::make_unique<RealProgram>();
+        // The program as main() puts it together, with the real error report
+        // and launcher, on a PATH where no URL opener is found.
+        MessageBoxErrorReporter errors;
+        DesktopLauncher launcher;
+        program = std::make_unique<TestProgram>(".", &errors, &launcher);
         Form1 &form1 = *program->form1;
-        form1.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        const auto press = [&](const char *button) {
-            QTest::mouseClick(program->control<QPushButton>(button), Qt::LeftButton);
-        };
-        const auto frequency = [&](const char *text) { program->control<QLineEdit>("Text12")->setText(QString::fromLatin1(text)); };
+        program->showWindow(WindowKind::Main);
+        const auto press = [&](const char *button) { program->press(button); };
+        const auto frequency = [&](const char *text) { program->box("Text12")->setText(QString::fromLatin1(text)); };
 
         // Every window, each closed its own way.
         press("Command1");
@@ -106,8 +59,7 @@ private Q_SLOTS:
                           Qt::LeftButton);
 
         // A calculation in both units, and the frequency clicked back.
-        QListWidget *cables = program->control<QListWidget>("List1");
-        QTest::mouseClick(cables->viewport(), Qt::LeftButton, {}, cables->visualItemRect(cables->item(1)).center());
+        program->pickCable(1);
         frequency("14.2");
         press("Command3");
         QCOMPARE(program->control<QLineEdit>("Text5")->text(), QStringLiteral("7.774658"));
@@ -123,7 +75,7 @@ private Q_SLOTS:
         frequency("000.000");
         press("Command3");
         QTest::mouseClick(form1.website().window()->findChild<QLabel *>(QStringLiteral("lblWebPage")), Qt::LeftButton);
-        QCOMPARE(answerer.texts(), QStringList({QStringLiteral("Run-time error '13':\n\nType mismatch"),
+        QCOMPARE(program->watchdog.closed(), QStringList({QStringLiteral("Run-time error '13':\n\nType mismatch"),
                                                 QStringLiteral("Run-time error '6':\n\nOverflow"),
                                                 QStringLiteral("Run-time error '11':\n\nDivision by zero"),
                                                 QStringLiteral("Run-time error '53':\n\nFile not found")}));

@@ -19,23 +19,8 @@
 #include "picturebox.h"
 
 namespace {
-enum class Kind { Center, End, Website };
-
 // How the user gets rid of a window.
 enum class Unload { Button, Enter, KeypadEnter, Escape, EnterInTextBox, EscapeInTextBox, CloseBox };
-
-const char *openingButton(Kind kind)
-{
-    switch (kind) {
-    case Kind::Center:
-        return "Command2";
-    case Kind::End:
-        return "Command1";
-    case Kind::Website:
-        return "mnuWeb";
-    }
-    return nullptr;
-}
 
 void settle()
 {
@@ -49,38 +34,13 @@ QColor pixelAt(QWidget *window, QPoint point)
 }
 }
 
-Q_DECLARE_METATYPE(Kind)
 Q_DECLARE_METATYPE(Unload)
 
-class TestDetailWindows : public QObject
+class TestDetailWindows : public GuiTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgram> program;
-
-    QWidget *loaded(Kind kind) const
-    {
-        switch (kind) {
-        case Kind::Center:
-            return program->form1->centerDetail().window();
-        case Kind::End:
-            return program->form1->endDetail().window();
-        case Kind::Website:
-            return program->form1->website().window();
-        }
-        return nullptr;
-    }
-
-    QWidget *open(Kind kind)
-    {
-        QTest::mouseClick(program->control<QPushButton>(openingButton(kind)), Qt::LeftButton);
-        QWidget *window = loaded(kind);
-        if (window && !QTest::qWaitForWindowActive(window))
-            return nullptr;
-        return window;
-    }
-
     int visibleTopLevels(const QString &objectName) const
     {
         int count = 0;
@@ -96,44 +56,30 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        program = std::make_unique<TestProgram>();
-        program->form1->show();
-        QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
-    }
-
-    void cleanup()
-    {
-        program->verifyNoUnexpectedModal();
-        program.reset();
-        settle();
-    }
-
     void opensOnceWhateverTheClicks_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QString>("objectName");
         QTest::addColumn<QString>("title");
-        QTest::newRow("center detail") << Kind::Center << "Form2" << "Center detail";
-        QTest::newRow("end detail") << Kind::End << "frmAbout1" << "END DETAIL";
-        QTest::newRow("website") << Kind::Website << "web" << "Web Page Link";
+        QTest::newRow("center detail") << WindowKind::CenterDetail << "Form2" << "Center detail";
+        QTest::newRow("end detail") << WindowKind::EndDetail << "frmAbout1" << "END DETAIL";
+        QTest::newRow("website") << WindowKind::Website << "web" << "Web Page Link";
     }
 
     void opensOnceWhateverTheClicks()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(QString, objectName);
         QFETCH(QString, title);
 
-        QWidget *first = open(kind);
+        QWidget *first = program->showWindow(kind);
         QVERIFY(first);
         QCOMPARE(first->windowTitle(), title);
         // A second click while it is open, after the user went back to the
         // main window: the same window comes to the front.
         program->form1->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
-        QWidget *second = open(kind);
+        QVERIFY(QTest::qWaitForWindowActive(program->form1));
+        QWidget *second = program->showWindow(kind);
         QCOMPARE(second, first);
         QCOMPARE(visibleTopLevels(objectName), 1);
         QVERIFY(first->isActiveWindow());
@@ -144,35 +90,35 @@ private Q_SLOTS:
 
     void unloadsOnlyItself_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<Unload>("how");
-        QTest::newRow("center detail, EXIT") << Kind::Center << Unload::Button;
-        QTest::newRow("center detail, close box") << Kind::Center << Unload::CloseBox;
-        QTest::newRow("end detail, exit") << Kind::End << Unload::Button;
-        QTest::newRow("end detail, Enter") << Kind::End << Unload::Enter;
-        QTest::newRow("end detail, keypad Enter") << Kind::End << Unload::KeypadEnter;
-        QTest::newRow("end detail, Esc") << Kind::End << Unload::Escape;
-        QTest::newRow("end detail, Enter in the text box") << Kind::End << Unload::EnterInTextBox;
-        QTest::newRow("end detail, Esc in the text box") << Kind::End << Unload::EscapeInTextBox;
-        QTest::newRow("end detail, close box") << Kind::End << Unload::CloseBox;
-        QTest::newRow("website, close box") << Kind::Website << Unload::CloseBox;
+        QTest::newRow("center detail, EXIT") << WindowKind::CenterDetail << Unload::Button;
+        QTest::newRow("center detail, close box") << WindowKind::CenterDetail << Unload::CloseBox;
+        QTest::newRow("end detail, exit") << WindowKind::EndDetail << Unload::Button;
+        QTest::newRow("end detail, Enter") << WindowKind::EndDetail << Unload::Enter;
+        QTest::newRow("end detail, keypad Enter") << WindowKind::EndDetail << Unload::KeypadEnter;
+        QTest::newRow("end detail, Esc") << WindowKind::EndDetail << Unload::Escape;
+        QTest::newRow("end detail, Enter in the text box") << WindowKind::EndDetail << Unload::EnterInTextBox;
+        QTest::newRow("end detail, Esc in the text box") << WindowKind::EndDetail << Unload::EscapeInTextBox;
+        QTest::newRow("end detail, close box") << WindowKind::EndDetail << Unload::CloseBox;
+        QTest::newRow("website, close box") << WindowKind::Website << Unload::CloseBox;
     }
 
     void unloadsOnlyItself()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(Unload, how);
 
-        for (Kind each : {Kind::Center, Kind::End, Kind::Website})
-            QVERIFY(open(each));
-        QWidget *window = open(kind);
+        for (WindowKind each : {WindowKind::CenterDetail, WindowKind::EndDetail, WindowKind::Website})
+            QVERIFY(program->showWindow(each));
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         QSignalSpy destroyed(window, &QObject::destroyed);
         auto *text1 = control<QTextEdit>(window, "Text1");
 
         switch (how) {
         case Unload::Button:
-            QTest::mouseClick(control<QPushButton>(window, kind == Kind::End ? "cmdOK" : "Command1"),
+            QTest::mouseClick(control<QPushButton>(window, kind == WindowKind::EndDetail ? "cmdOK" : "Command1"),
                               Qt::LeftButton);
             break;
         case Unload::Enter:
@@ -200,11 +146,11 @@ private Q_SLOTS:
         settle();
 
         QCOMPARE(destroyed.count(), 1);
-        QCOMPARE(loaded(kind), nullptr);
+        QCOMPARE(program->window(kind), nullptr);
         QVERIFY(program->form1->isVisible());
-        for (Kind other : {Kind::Center, Kind::End, Kind::Website}) {
+        for (WindowKind other : {WindowKind::CenterDetail, WindowKind::EndDetail, WindowKind::Website}) {
             if (other != kind)
-                QVERIFY(loaded(other) && loaded(other)->isVisible());
+                QVERIFY(program->window(other) && program->window(other)->isVisible());
         }
         QVERIFY(program->errors.reports.empty());
         QVERIFY(program->launcher.launches.empty());
@@ -212,19 +158,19 @@ private Q_SLOTS:
 
     void buildsAfreshAfterUnload_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QPoint>("storedPosition");
-        QTest::newRow("center detail") << Kind::Center << QPoint();
-        QTest::newRow("end detail") << Kind::End << QPoint(156, 129);
-        QTest::newRow("website") << Kind::Website << QPoint(142, 113);
+        QTest::newRow("center detail") << WindowKind::CenterDetail << QPoint();
+        QTest::newRow("end detail") << WindowKind::EndDetail << QPoint(156, 129);
+        QTest::newRow("website") << WindowKind::Website << QPoint(142, 113);
     }
 
     void buildsAfreshAfterUnload()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(QPoint, storedPosition);
 
-        QWidget *window = open(kind);
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         if (!storedPosition.isNull())
             QCOMPARE(window->geometry().topLeft(), storedPosition);
@@ -239,7 +185,7 @@ private Q_SLOTS:
         settle();
         QCOMPARE(destroyed.count(), 1);
 
-        window = open(kind);
+        window = program->showWindow(kind);
         QVERIFY(window);
         if (!storedPosition.isNull())
             QCOMPARE(window->geometry().topLeft(), storedPosition);
@@ -249,31 +195,31 @@ private Q_SLOTS:
 
     void showingAgainLeavesAMovedWindowInPlace_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("end detail") << Kind::End;
-        QTest::newRow("website") << Kind::Website;
+        QTest::addColumn<WindowKind>("kind");
+        QTest::newRow("end detail") << WindowKind::EndDetail;
+        QTest::newRow("website") << WindowKind::Website;
     }
 
     void showingAgainLeavesAMovedWindowInPlace()
     {
-        QFETCH(Kind, kind);
-        QWidget *window = open(kind);
+        QFETCH(WindowKind, kind);
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         const QPoint moved = window->pos() + QPoint(25, 35);
         window->move(moved);
-        QVERIFY(open(kind));
+        QVERIFY(program->showWindow(kind));
         QCOMPARE(window->pos(), moved);
     }
 
     void allFourWindowsOpenAtOnce()
     {
-        for (Kind kind : {Kind::Center, Kind::End, Kind::Website})
-            QVERIFY(open(kind));
+        for (WindowKind kind : {WindowKind::CenterDetail, WindowKind::EndDetail, WindowKind::Website})
+            QVERIFY(program->showWindow(kind));
         for (const char *name : {"Form1", "Form2", "frmAbout1", "web"})
             QVERIFY2(visibleTopLevels(QString::fromLatin1(name)) == 1, name);
         // The main window stays usable beside them.
         program->form1->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(program->form1.get()));
+        QVERIFY(QTest::qWaitForWindowActive(program->form1));
     }
 
     // The program ends with its last window, whichever that is: run it as the
@@ -281,17 +227,17 @@ private Q_SLOTS:
     // window first.
     void runsUntilItsLastWindowCloses_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("center detail") << Kind::Center;
-        QTest::newRow("end detail") << Kind::End;
-        QTest::newRow("website") << Kind::Website;
+        QTest::addColumn<WindowKind>("kind");
+        QTest::newRow("center detail") << WindowKind::CenterDetail;
+        QTest::newRow("end detail") << WindowKind::EndDetail;
+        QTest::newRow("website") << WindowKind::Website;
     }
 
     void runsUntilItsLastWindowCloses()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
-        QVERIFY(open(kind));
+        QVERIFY(program->showWindow(kind));
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
 
         int step = 0;
@@ -304,8 +250,8 @@ private Q_SLOTS:
                 program->form1->close();
                 break;
             case 1:
-                runningWithOneWindow = lastClosed.isEmpty() && loaded(kind) && loaded(kind)->isVisible();
-                loaded(kind)->close();
+                runningWithOneWindow = lastClosed.isEmpty() && program->window(kind) && program->window(kind)->isVisible();
+                program->window(kind)->close();
                 break;
             default:
                 // Still running after the last window closed.
@@ -328,17 +274,17 @@ private Q_SLOTS:
 
     void focusOnOpen_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("center detail: the picture") << Kind::Center << "Picture1";
-        QTest::newRow("end detail: exit") << Kind::End << "cmdOK";
+        QTest::newRow("center detail: the picture") << WindowKind::CenterDetail << "Picture1";
+        QTest::newRow("end detail: exit") << WindowKind::EndDetail << "cmdOK";
     }
 
     void focusOnOpen()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(QString, focused);
-        QWidget *window = open(kind);
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         QVERIFY(QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
@@ -346,17 +292,17 @@ private Q_SLOTS:
 
     void tabOrderGoesThroughEveryControl_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("center detail") << Kind::Center << QStringList{"Picture1", "Command1", "Picture1"};
-        QTest::newRow("end detail") << Kind::End << QStringList{"cmdOK", "picIcon", "Text1", "cmdOK"};
+        QTest::newRow("center detail") << WindowKind::CenterDetail << QStringList{"Picture1", "Command1", "Picture1"};
+        QTest::newRow("end detail") << WindowKind::EndDetail << QStringList{"cmdOK", "picIcon", "Text1", "cmdOK"};
     }
 
     void tabOrderGoesThroughEveryControl()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(QStringList, order);
-        QWidget *window = open(kind);
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         QStringList visited{QApplication::focusWidget()->objectName()};
         for (qsizetype i = 1; i < order.size(); ++i) {
@@ -364,7 +310,7 @@ private Q_SLOTS:
             visited << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(visited, order);
-        QCOMPARE(loaded(kind), window);
+        QCOMPARE(program->window(kind), window);
     }
 
     void enterAndEscapeMeanNothingInTheCenterDetail_data()
@@ -378,37 +324,37 @@ private Q_SLOTS:
     void enterAndEscapeMeanNothingInTheCenterDetail()
     {
         QFETCH(Qt::Key, key);
-        QWidget *window = open(Kind::Center);
+        QWidget *window = program->showWindow(WindowKind::CenterDetail);
         QVERIFY(window);
         QTest::keyClick(QApplication::focusWidget(), key);
         settle();
-        QCOMPARE(loaded(Kind::Center), window);
+        QCOMPARE(program->window(WindowKind::CenterDetail), window);
         QVERIFY(window->isVisible());
     }
 
     void framesFitEachWindowsUse_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QSize>("client");
         QTest::addColumn<bool>("resizable");
         QTest::addColumn<bool>("minimizeBox");
         QTest::addColumn<bool>("maximizeBox");
         QTest::addColumn<bool>("programIcon");
-        QTest::newRow("center detail") << Kind::Center << QSize(422, 442) << true << true << true << false;
-        QTest::newRow("end detail") << Kind::End << QSize(401, 438) << false << false << false << false;
-        QTest::newRow("website") << Kind::Website << QSize(221, 123) << false << true << false << true;
+        QTest::newRow("center detail") << WindowKind::CenterDetail << QSize(422, 442) << true << true << true << false;
+        QTest::newRow("end detail") << WindowKind::EndDetail << QSize(401, 438) << false << false << false << false;
+        QTest::newRow("website") << WindowKind::Website << QSize(221, 123) << false << true << false << true;
     }
 
     void framesFitEachWindowsUse()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(QSize, client);
         QFETCH(bool, resizable);
         QFETCH(bool, minimizeBox);
         QFETCH(bool, maximizeBox);
         QFETCH(bool, programIcon);
 
-        QWidget *window = open(kind);
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         QCOMPARE(window->size(), client);
         QCOMPARE(window->minimumSize() != window->maximumSize(), resizable);
@@ -424,29 +370,29 @@ private Q_SLOTS:
 
     void backgroundsShowTheirColours_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("center detail, light yellow") << Kind::Center << QPoint(3, 3) << QColor(255, 255, 128);
-        QTest::newRow("end detail, yellow below the picture") << Kind::End << QPoint(3, 430) << QColor(255, 255, 0);
-        QTest::newRow("end detail, white text box") << Kind::End << QPoint(352, 235) << QColor(Qt::white);
+        QTest::newRow("center detail, light yellow") << WindowKind::CenterDetail << QPoint(3, 3) << QColor(255, 255, 128);
+        QTest::newRow("end detail, yellow below the picture") << WindowKind::EndDetail << QPoint(3, 430) << QColor(255, 255, 0);
+        QTest::newRow("end detail, white text box") << WindowKind::EndDetail << QPoint(352, 235) << QColor(Qt::white);
         QTest::newRow("website, dialog face")
-            << Kind::Website << QPoint(3, 118) << QApplication::palette().color(QPalette::Window);
+            << WindowKind::Website << QPoint(3, 118) << QApplication::palette().color(QPalette::Window);
     }
 
     void backgroundsShowTheirColours()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(QPoint, point);
         QFETCH(QColor, colour);
-        QWidget *window = open(kind);
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         QCOMPARE(pixelAt(window, point), colour);
     }
 
     void resizingTheCenterDetailMovesNothing()
     {
-        QWidget *window = open(Kind::Center);
+        QWidget *window = program->showWindow(WindowKind::CenterDetail);
         QVERIFY(window);
         const QRect picture = control<QWidget>(window, "Picture1")->geometry();
         const QRect button = control<QWidget>(window, "Command1")->geometry();
@@ -461,7 +407,7 @@ private Q_SLOTS:
     // the right, and the text box lies on the drawing's empty band.
     void endDetailLiesOnItsDrawing()
     {
-        QWidget *window = open(Kind::End);
+        QWidget *window = program->showWindow(WindowKind::EndDetail);
         QVERIFY(window);
         auto *picture = control<PictureBox>(window, "picIcon");
         QCOMPARE(picture->geometry(), QRect(0, 0, 404, 404));
@@ -477,22 +423,22 @@ private Q_SLOTS:
 
     void textsWrapOntoTheirLines_data()
     {
-        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lines");
-        QTest::newRow("end detail instruction") << Kind::End << "Text1" << 2;
-        QTest::newRow("website explanation") << Kind::Website << "Label1" << 2;
-        QTest::newRow("website prompt") << Kind::Website << "Label2" << 1;
-        QTest::newRow("website address") << Kind::Website << "lblWebPage" << 1;
+        QTest::newRow("end detail instruction") << WindowKind::EndDetail << "Text1" << 2;
+        QTest::newRow("website explanation") << WindowKind::Website << "Label1" << 2;
+        QTest::newRow("website prompt") << WindowKind::Website << "Label2" << 1;
+        QTest::newRow("website address") << WindowKind::Website << "lblWebPage" << 1;
     }
 
     // Each text is all there, in the lines it is meant for, within its box.
     void textsWrapOntoTheirLines()
     {
-        QFETCH(Kind, kind);
+        QFETCH(WindowKind, kind);
         QFETCH(QString, name);
         QFETCH(int, lines);
-        QWidget *window = open(kind);
+        QWidget *window = program->showWindow(kind);
         QVERIFY(window);
         QWidget *box = window->findChild<QWidget *>(name);
         QVERIFY(box);

@@ -8,7 +8,6 @@
 #include "web.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 const auto CommandLine = QStringLiteral("start.exe http://www.example.com/coax/");
@@ -19,12 +18,11 @@ enum class Gesture { LeftClick, RightClick, DoubleClick, PressOnLinkReleaseOutsi
 
 Q_DECLARE_METATYPE(Gesture)
 
-class TestWebsite : public QObject
+class TestWebsite : public GuiTestCase
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestProgram> program;
     QWidget *window = nullptr;
 
     QLabel *label(const char *name) const { return window->findChild<QLabel *>(QString::fromLatin1(name)); }
@@ -34,19 +32,9 @@ private:
 private Q_SLOTS:
     void init()
     {
-        program = std::make_unique<TestProgram>();
-        program->form1->show();
-        QTest::mouseClick(program->control<QPushButton>("mnuWeb"), Qt::LeftButton);
-        window = program->form1->website().window();
+        GuiTestCase::init();
+        window = program->showWindow(WindowKind::Website);
         QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-    }
-
-    void cleanup()
-    {
-        program->verifyNoUnexpectedModal();
-        program.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void showsTheAddressWithoutTheSlash()

@@ -88,8 +88,7 @@ bool report(QTextStream &out, QWidget *window, int build)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarnwick"));
-    applyFormsLook(application);
+    prepareApplication(application);
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return 2;
 
@@ -101,7 +100,7 @@ int main(int argc, char *argv[])
     press("mnuWeb");
 
     QTextStream out(stdout);
-    bool ok = report(out, program.form1.get(), 1) && report(out, program.form1->centerDetail().window(), 1)
+    bool ok = report(out, program.form1, 1) && report(out, program.form1->centerDetail().window(), 1)
         && report(out, program.form1->endDetail().window(), 1) && report(out, program.form1->website().window(), 1);
 
     program.form1->endDetail().window()->close();
