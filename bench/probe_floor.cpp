@@ -7,6 +7,7 @@
 // paints one line of text, which is what bringing up the font system costs
 // any program that shows text at all.
 #include "firstpaint.h"
+#include "version.h"
 
 #ifdef TARNWICK_PROBE_FORMS_LOOK
 #include "formsruntime.h"
@@ -46,7 +47,7 @@ int main(int argc, char *argv[])
     if (firstPaintFd >= 0)
         reportFirstPaintTo(firstPaintFd);
     QApplication::setApplicationName(QStringLiteral("tarnwick"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNWICK_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.tarnwick"));
 #ifdef TARNWICK_PROBE_FORMS_LOOK
     applyFormsLook(application);

@@ -317,7 +317,7 @@ int main(int argc, char *argv[])
     bool withOffscreen = true;
     const fs::path here = fs::canonical("/proc/self/exe").parent_path();
     const fs::path pluginDir = here / "plugins";
-    fs::path shipped = here.parent_path() / "app" / "tarnwick";
+    fs::path shipped = TARNWICK_SHIPPED_PROGRAM;
     std::vector<std::pair<std::string, std::string>> extraProbes; // label, program
     for (int i = 1; i < argc; ++i) {
         const std::string_view a(argv[i]);

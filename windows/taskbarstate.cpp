@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "taskbarstate.h"
 
+#ifdef TARNWICK_X11
 #include <QGuiApplication>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
@@ -62,3 +63,8 @@ void keepOutOfTaskbar(QWidget &window)
                         std::uint32_t(states.size()), states.data());
     xcb_flush(connection);
 }
+#else
+void keepOutOfTaskbar(QWidget &)
+{
+}
+#endif
