@@ -5,7 +5,7 @@
 
 // A multi-line text box without scroll bars whose whole text follows one
 // alignment, also what the user types into it. The text runs edge to edge:
-// the designed texts fill their boxes to the last pixel. Tab moves on to the
+// the forms' texts fill their boxes to the last pixel. Tab moves on to the
 // next control, as in every other box, instead of typing a tab.
 class MultiLineTextBox : public QTextEdit
 {

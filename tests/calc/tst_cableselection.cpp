@@ -11,20 +11,12 @@ class TestCableSelection : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startsWithNoCable();
     void pickingAnEntrySetsItsFactor_data();
     void pickingAnEntrySetsItsFactor();
     void positionWithoutEntryKeepsFactor_data();
     void positionWithoutEntryKeepsFactor();
     void listShowsCatalogueOrder();
 };
-
-void TestCableSelection::startsWithNoCable()
-{
-    const CalculationState state;
-    QCOMPARE(state.VelocityFactor, 0.0f);
-    QCOMPARE(state.CableIndex, 0.0f);
-}
 
 void TestCableSelection::pickingAnEntrySetsItsFactor_data()
 {

@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -174,7 +175,12 @@ void TestLengthCalculation::showsLengths()
                                "Text4=" + small,      "Text8=" + small};
     QCOMPARE(shown(form.writes), expected);
 
-    QVERIFY(sameFloat(state.Frequency, calc::TextToFloat(typed, separator).value));
+    // The C library's reading, rounded once to float, is the independent one.
+    const auto at = typed.find(separator);
+    const std::string inC = at == std::string::npos
+                                ? typed
+                                : typed.substr(0, at) + '.' + typed.substr(at + separator.size());
+    QVERIFY(sameFloat(state.Frequency, std::strtof(inC.c_str(), nullptr)));
     QVERIFY(sameFloat(state.VelocityFactor, factorBefore));
     // The state keeps metre fractions; only the boxes show centimetres.
     QVERIFY(state.OverallMinor <= (unit == Unit::Feet ? 12.0f : 1.0f));
@@ -194,20 +200,9 @@ void TestLengthCalculation::failsWithoutWritingBoxes_data()
     QTest::addColumn<float>("frequency");
     QTest::addColumn<LengthAfter>("length");
 
-    const auto mismatch = [](const char *name, std::string typed, std::string separator = Dot) {
-        QTest::newRow(name) << std::move(typed) << std::move(separator) << Unit::Feet << RuntimeError::TypeMismatch
-                            << false << 0.0f << LengthAfter::Unchanged;
-    };
-    mismatch("empty text", "");
-    mismatch("letters", "abc");
-    mismatch("exponent without digits", "1e");
-    mismatch("inf", "inf");
-    mismatch("nan", "nan");
-    mismatch("hex 0x10", "0x10");
-    mismatch("lone plus", "+");
-    mismatch("two separators", "1.2.3");
-    mismatch("blank inside", "1 2");
-    mismatch("dot under a comma locale", "1.5", Comma);
+    // Which texts the reader rejects is tst_numbertext's; one shows the press.
+    QTest::newRow("letters") << std::string("abc") << Dot << Unit::Feet << RuntimeError::TypeMismatch << false << 0.0f
+                             << LengthAfter::Unchanged;
 
     QTest::newRow("1E39 overflows when read") << std::string("1E39") << Dot << Unit::Feet << RuntimeError::Overflow
                                               << false << 0.0f << LengthAfter::Unchanged;
