@@ -123,8 +123,8 @@ void BM_TextToFloat(benchmark::State &state, std::string_view text, std::string_
 BENCHMARK_CAPTURE(BM_TextToFloat, frequency, std::string_view("14.2"), ".", true);
 BENCHMARK_CAPTURE(BM_TextToFloat, comma_separator, std::string_view("7,05"), ",", true);
 BENCHMARK_CAPTURE(BM_TextToFloat, blanks_sign_exponent, std::string_view("  -1.4225E+01 "), ".", true);
-BENCHMARK_CAPTURE(BM_TextToFloat, forty_digits,
-                  std::string_view("3.141592653589793238462643383279502884197"), ".", true);
+BENCHMARK_CAPTURE(BM_TextToFloat, forty_digits, std::string_view("3.141592653589793238462643383279502884197"), ".",
+                  true);
 BENCHMARK_CAPTURE(BM_TextToFloat, near_float_max, std::string_view("3.4028234E+38"), ".", true);
 BENCHMARK_CAPTURE(BM_TextToFloat, denormal, std::string_view("1.4E-45"), ".", true);
 BENCHMARK_CAPTURE(BM_TextToFloat, rejected, std::string_view("14.2 MHz"), ".", false);

@@ -72,8 +72,8 @@ struct Platform {
 // The parent's environment without what the benchmark sets itself.
 std::vector<std::string> baseEnvironment()
 {
-    static constexpr std::string_view Overridden[] = {"QT_QPA_PLATFORM=", "DISPLAY=", "QT_PLUGIN_PATH=",
-                                                      "QT_QPA_GENERIC_PLUGINS=", "WAYLAND_DISPLAY="};
+    static constexpr std::string_view Overridden[] = {
+        "QT_QPA_PLATFORM=", "DISPLAY=", "QT_PLUGIN_PATH=", "QT_QPA_GENERIC_PLUGINS=", "WAYLAND_DISPLAY="};
     std::vector<std::string> result;
     for (char **entry = environ; *entry; ++entry) {
         const std::string_view variable(*entry);
@@ -163,8 +163,7 @@ std::optional<Sample> runOnce(const Subject &subject, const Platform &platform, 
 
     int status = 0;
     rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) { }
     const bool cleanExit = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!painted || !cleanExit) {
         std::fprintf(stderr, "%s (%s): %s\n", subject.label.c_str(), platform.label.c_str(),
@@ -256,8 +255,8 @@ std::optional<Xvfb> startXvfb()
     if (pipe2(fds, O_CLOEXEC) != 0)
         return std::nullopt;
     fcntl(fds[1], F_SETFD, 0);
-    std::vector<std::string> arguments{"Xvfb",    "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                       "1280x1024x24", "-nolisten", "tcp", "-noreset"};
+    std::vector<std::string> arguments{
+        "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"};
     std::vector<char *> argv = pointers(arguments);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

@@ -15,6 +15,7 @@ struct CableType {
 };
 
 // The list position of an entry is its index: the cable list is never sorted.
+// clang-format off
 inline constexpr std::array<CableType, 20> CableCatalogue{{
     {"RG-6", 0.75f},
     {"RG-8x", 0.75f},
@@ -37,6 +38,7 @@ inline constexpr std::array<CableType, 20> CableCatalogue{{
     {"BELDEN 9913", 0.84f},
     {"BELDEN 9914", 0.78f},
 }};
+// clang-format on
 
 // What picking an entry of the cable list does: the position (-1 when nothing
 // is selected) is kept as CableIndex; a position without an entry leaves the

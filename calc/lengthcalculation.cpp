@@ -33,10 +33,13 @@ constexpr UnitSystem Metres{149.8, 1.0, 100.0, "METERS", "CM"};
 // missing when tested. The operands and stored results tell the same story
 // without depending on the optimiser: a zero divisor is a division by zero,
 // and a stored float that came out infinite from finite operands overflowed.
-bool overflowed(float stored) { return std::isinf(stored); }
+bool overflowed(float stored)
+{
+    return std::isinf(stored);
+}
 
-std::optional<RuntimeError> calculate(CalculationState &state, Form1Boxes &form,
-                                      std::string_view decimalSeparator, const UnitSystem &units)
+std::optional<RuntimeError> calculate(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator,
+                                      const UnitSystem &units)
 {
     const std::string typed = form.frequencyText();
     const ParsedNumber frequency = TextToFloat(typed, decimalSeparator);
@@ -94,12 +97,14 @@ std::optional<RuntimeError> calculate(CalculationState &state, Form1Boxes &form,
 
 } // namespace
 
-std::optional<RuntimeError> calculateFeetAndInches(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
+std::optional<RuntimeError> calculateFeetAndInches(CalculationState &state, Form1Boxes &form,
+                                                   std::string_view decimalSeparator)
 {
     return calculate(state, form, decimalSeparator, Feet);
 }
 
-std::optional<RuntimeError> calculateMetresAndCentimetres(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
+std::optional<RuntimeError> calculateMetresAndCentimetres(CalculationState &state, Form1Boxes &form,
+                                                          std::string_view decimalSeparator)
 {
     return calculate(state, form, decimalSeparator, Metres);
 }

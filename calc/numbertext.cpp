@@ -14,8 +14,14 @@ namespace calc {
 
 namespace {
 
-constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Decimal exponents and digit counts are clamped here. Any magnitude past
 // this is hopelessly outside the float range anyway, and keeping every sum of
@@ -122,9 +128,8 @@ std::optional<DecimalValue> parseDecimal(std::string_view text, std::string_view
     result.digits.reserve(KeptDigits + 1);
     result.digits.append(significant.substr(0, fromSignificant));
     result.digits.append(rest.substr(0, fromRest));
-    const bool droppedNonZero =
-        significant.substr(fromSignificant).find_first_not_of('0') != std::string_view::npos
-        || rest.substr(fromRest).find_first_not_of('0') != std::string_view::npos;
+    const bool droppedNonZero = significant.substr(fromSignificant).find_first_not_of('0') != std::string_view::npos
+                                || rest.substr(fromRest).find_first_not_of('0') != std::string_view::npos;
     if (droppedNonZero)
         result.digits.push_back('1');
     return result;
@@ -163,7 +168,8 @@ ParsedNumber TextToFloat(std::string_view text, std::string_view decimalSeparato
     }
     normalised.push_back('e');
     std::array<char, 8> exponentText{};
-    const auto written = std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(), value.exponent - 1);
+    const auto written =
+        std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(), value.exponent - 1);
     normalised.append(exponentText.data(), written.ptr);
 
     float result = 0.0f;
@@ -197,8 +203,8 @@ std::string FloatToText(float value, std::string_view decimalSeparator)
     // (an exact tie goes to even), so a carry already shows in the exponent:
     // 1e-4f is 9.99999975e-05 but shows plainly as 0.0001.
     std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::scientific, 6);
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 6);
     const std::string_view sci(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
 
     const bool negative = sci.front() == '-';

@@ -37,8 +37,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 // A key held down opens the page once, not once per repeat.
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
-    const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
-                        || event->key() == Qt::Key_Space;
+    const bool activates =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
     if (!activates || (event->modifiers() & ~Qt::KeypadModifier)) {
         QLabel::keyPressEvent(event);
         return;

@@ -72,7 +72,10 @@ bool isPowerOfTen(std::string_view text, std::string_view separator)
            && digits.find_first_not_of('0', first + 1) == std::string::npos;
 }
 
-bool sameFloat(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+bool sameFloat(float a, float b)
+{
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 } // namespace
 

@@ -27,7 +27,10 @@ locale_t cLocale()
     return c;
 }
 
-constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 constexpr bool isPlainNumberChar(char c)
 {
     return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' || c == 'E' || isBlank(c);
@@ -73,7 +76,10 @@ Reference strtofReading(const std::string &plain)
     return {end == plain.c_str() + plain.size(), value};
 }
 
-bool sameFloat(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+bool sameFloat(float a, float b)
+{
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 } // namespace
 

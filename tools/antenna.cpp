@@ -23,7 +23,7 @@ constexpr int sleeveEndTipPath = 301; // second pen pixel reaches column 302
 constexpr int taperLength = 12;
 // The coax is cut through at the centre; its two halves end here.
 constexpr int breakLeft = 165;
-constexpr int breakRightPath = 190;   // wall reaches column 191
+constexpr int breakRightPath = 190; // wall reaches column 191
 
 constexpr Box leftTab{165, 17, 169, 26};
 constexpr Box rightTab{187, 17, 191, 26};
@@ -43,12 +43,16 @@ void drawSleeve(Raster &drawing)
     const int right = sleeveEndTipPath;
     // The centre conductor shows through the sleeve, as in a cutaway.
     drawing.fillBox(wire, black);
-    drawing.outlinePolygon({{left, wireMiddle}, {left + taperLength, sleeveTop},
-                            {breakLeft, sleeveTop}, {breakLeft, sleeveBottomPath},
+    drawing.outlinePolygon({{left, wireMiddle},
+                            {left + taperLength, sleeveTop},
+                            {breakLeft, sleeveTop},
+                            {breakLeft, sleeveBottomPath},
                             {left + taperLength, sleeveBottomPath}},
                            black, wallWidth);
-    drawing.outlinePolygon({{breakRightPath, sleeveTop}, {right - taperLength, sleeveTop},
-                            {right, wireMiddle}, {right - taperLength, sleeveBottomPath},
+    drawing.outlinePolygon({{breakRightPath, sleeveTop},
+                            {right - taperLength, sleeveTop},
+                            {right, wireMiddle},
+                            {right - taperLength, sleeveBottomPath},
                             {breakRightPath, sleeveBottomPath}},
                            black, wallWidth);
 }
@@ -73,10 +77,9 @@ void drawFeedLine(Raster &drawing)
     drawing.line({dielectric.left, dielectric.top}, {dielectric.right, dielectric.top}, black);
 
     // Centre conductor straight up to the left half, braid swept up to the right.
-    drawing.thickLine({centreConductorColumn, dielectric.top}, {centreConductorColumn, leftTab.bottom},
-                      wallWidth, black);
-    drawing.quadraticCurve({feedRight + braidFanSpread, braidFanTop},
-                           {rightTab.right + 1, braidFanTop},
+    drawing.thickLine({centreConductorColumn, dielectric.top}, {centreConductorColumn, leftTab.bottom}, wallWidth,
+                      black);
+    drawing.quadraticCurve({feedRight + braidFanSpread, braidFanTop}, {rightTab.right + 1, braidFanTop},
                            {rightTab.left, rightTab.bottom}, wallWidth, black);
 }
 

@@ -15,20 +15,17 @@ namespace {
 constexpr int drawingSize = 400;
 constexpr int lastPixel = drawingSize - 1;
 
-struct TextLine
-{
+struct TextLine {
     int top;
     std::string_view text;
 };
 
 constexpr int headingCentre = drawingSize / 2;
-constexpr std::array heading{
-    TextLine{5, "STRIP 1 OR 2 INCHES OF OUTER"}, TextLine{20, "INSULATOR OFF, CUT THE BRAID"},
-    TextLine{34, "AND DRESS IT INTO LEADS"}, TextLine{49, "DO NOT CUT THE CENTER CONDUCTOR"}};
+constexpr std::array heading{TextLine{5, "STRIP 1 OR 2 INCHES OF OUTER"}, TextLine{20, "INSULATOR OFF, CUT THE BRAID"},
+                             TextLine{34, "AND DRESS IT INTO LEADS"}, TextLine{49, "DO NOT CUT THE CENTER CONDUCTOR"}};
 
 constexpr int solderNoteCentre = 309;
-constexpr std::array solderNote{TextLine{219, "SOLDER THE"}, TextLine{234, "LEADS TO THE"},
-                                TextLine{250, "FEEDLINE"}};
+constexpr std::array solderNote{TextLine{219, "SOLDER THE"}, TextLine{234, "LEADS TO THE"}, TextLine{250, "FEEDLINE"}};
 
 constexpr Point feedLineLabel{218, 323};
 constexpr std::string_view feedLineText = "50 OHM FEEDLINE";
@@ -79,23 +76,19 @@ void drawOpenedCoax(Raster &drawing)
     drawing.fillBox(leftJacket, black);
     drawing.fillBox(rightJacket, black);
     drawing.fillBox({leftJacket.right, dielectricTop, rightJacket.left, dielectricTop + 1}, black);
-    drawing.fillBox({leftJacket.right, dielectricBottom - 1, rightJacket.left, dielectricBottom},
-                    black);
+    drawing.fillBox({leftJacket.right, dielectricBottom - 1, rightJacket.left, dielectricBottom}, black);
     drawing.line({leftJacket.right, conductorRow}, {rightJacket.left, conductorRow}, black);
 
     // Braid where it leaves each jacket, bulging a little as it is combed out.
-    const std::vector<Point> leftBraid{{86, 90}, {114, 90}, {124, 102}, {124, 137}, {114, 149},
-                                       {86, 149}};
-    const std::vector<Point> rightBraid{{320, 90}, {292, 90}, {282, 102}, {282, 137}, {292, 149},
-                                        {320, 149}};
+    const std::vector<Point> leftBraid{{86, 90}, {114, 90}, {124, 102}, {124, 137}, {114, 149}, {86, 149}};
+    const std::vector<Point> rightBraid{{320, 90}, {292, 90}, {282, 102}, {282, 137}, {292, 149}, {320, 149}};
     hatchedShape(drawing, leftBraid);
     hatchedShape(drawing, rightBraid);
 }
 
 // A twisted braid lead: a band along a curve, narrowing from its start to its
 // end. Widths are measured across the rows, which suits leads that run down.
-struct Lead
-{
+struct Lead {
     Point from;
     Point control1;
     Point control2;
@@ -109,16 +102,12 @@ constexpr int leadSamples = 12;
 constexpr Lead leftLead{{100, 149}, {102, 178}, {116, 190}, {118, 213}, 26, 10};
 constexpr Lead rightLead{{305, 149}, {302, 186}, {262, 204}, {236, 225}, 26, 10};
 // Carries the right lead on to the feed line's braid, meeting it at its side.
-constexpr Lead braidStrand{{234, 233}, {228, 252}, {216, 266}, {feedBraid.right - 2, feedBraid.top + 3},
-                           9, 7};
+constexpr Lead braidStrand{{234, 233}, {228, 252}, {216, 266}, {feedBraid.right - 2, feedBraid.top + 3}, 9, 7};
 
 std::vector<Point> leadOutline(const Lead &lead)
 {
-    const std::vector<Point> centre =
-        cubicBezier(lead.from, lead.control1, lead.control2, lead.to, leadSamples);
-    const auto widthAt = [&](int i) {
-        return lead.startWidth + (lead.endWidth - lead.startWidth) * i / leadSamples;
-    };
+    const std::vector<Point> centre = cubicBezier(lead.from, lead.control1, lead.control2, lead.to, leadSamples);
+    const auto widthAt = [&](int i) { return lead.startWidth + (lead.endWidth - lead.startWidth) * i / leadSamples; };
     // Down the left edge, then back up the right one.
     std::vector<Point> outline;
     for (int i = 0; i <= leadSamples; ++i) {
@@ -138,8 +127,7 @@ void drawLeads(Raster &drawing)
     hatchedShape(drawing, leadOutline(rightLead));
     hatchedShape(drawing, leadOutline(braidStrand));
 
-    drawing.cubicCurve(leftBlob, feedConductorBend1, feedConductorBend2, feedConductorTop,
-                       feedConductorWidth, black);
+    drawing.cubicCurve(leftBlob, feedConductorBend1, feedConductorBend2, feedConductorTop, feedConductorWidth, black);
     drawing.fillDisc(leftBlob, blobRadius, black);
     drawing.fillDisc(rightBlob, blobRadius, black);
 }

@@ -15,21 +15,16 @@ namespace {
 constexpr int drawingSize = 400;
 constexpr int lastPixel = drawingSize - 1;
 
-struct TextLine
-{
+struct TextLine {
     Point origin;
     std::string_view text;
 };
 
 constexpr std::array lettering{
-    TextLine{{92, 116}, "MEASURE VELOCITY LENGTH TO THE"},
-    TextLine{{92, 129}, "SOLDER POINT"},
-    TextLine{{39, 152}, "YOU MAY STRIP THE COAX CENTER"},
-    TextLine{{39, 168}, "CONDUCTOR BACK TO THIS POINT"},
-    TextLine{{39, 184}, "OR SOLDER A LENGTH OF WIRE IN"},
-    TextLine{{174, 300}, "MEASURE TOTAL LENGTH"},
-    TextLine{{159, 320}, "TO THE END OF THE LOOP"},
-    TextLine{{20, 350}, "USE NONCONDUCTIVE ROPE TO TIE TO"},
+    TextLine{{92, 116}, "MEASURE VELOCITY LENGTH TO THE"}, TextLine{{92, 129}, "SOLDER POINT"},
+    TextLine{{39, 152}, "YOU MAY STRIP THE COAX CENTER"},  TextLine{{39, 168}, "CONDUCTOR BACK TO THIS POINT"},
+    TextLine{{39, 184}, "OR SOLDER A LENGTH OF WIRE IN"},  TextLine{{174, 300}, "MEASURE TOTAL LENGTH"},
+    TextLine{{159, 320}, "TO THE END OF THE LOOP"},        TextLine{{20, 350}, "USE NONCONDUCTIVE ROPE TO TIE TO"},
     TextLine{{20, 368}, "SUPPORT ANCHOR POINT"},
 };
 
@@ -42,17 +37,16 @@ constexpr int braidSpacing = 4;
 // Half the height of the braid cone where it closes on the solder dot.
 constexpr int coneTipHalfHeight = 4;
 
-struct Arrow
-{
+struct Arrow {
     Point tip;
     int tailRow;
 };
 
 constexpr std::array arrows{
-    Arrow{{76, 83}, 126},   // to the solder point
-    Arrow{{22, 77}, 163},   // to where the centre conductor may be cut
+    Arrow{{76, 83}, 126}, // to the solder point
+    Arrow{{22, 77}, 163}, // to where the centre conductor may be cut
     Arrow{{165, 285}, 313}, // to the end of the loop
-    Arrow{{12, 277}, 340},  // to the rope
+    Arrow{{12, 277}, 340}, // to the rope
 };
 
 // The support, lower part: a rope ending in a loop, and the wire tied to it.
@@ -88,20 +82,20 @@ void drawSupport(Raster &drawing)
     drawing.thickLine({0, ropeBottom - 1}, {ropeEnd, ropeBottom - 1}, ropeLineWidth, black);
     // The lay of the rope: one short twisted stroke per strand.
     for (int x = 2; x + strandPitch <= ropeEnd; x += strandPitch)
-        drawing.cubicCurve({x, ropeBottom - 5}, {x + 1, ropeBottom - 11}, {x + 6, ropeTop + 11},
-                           {x + 7, ropeTop + 5}, 1, black);
+        drawing.cubicCurve({x, ropeBottom - 5}, {x + 1, ropeBottom - 11}, {x + 6, ropeTop + 11}, {x + 7, ropeTop + 5},
+                           1, black);
 
     drawing.fillEllipse(loop, black);
-    drawing.fillEllipse({loop.left + loopThickness, loop.top + loopThickness,
-                         loop.right - loopThickness, loop.bottom - loopThickness},
-                        white);
+    drawing.fillEllipse(
+        {loop.left + loopThickness, loop.top + loopThickness, loop.right - loopThickness, loop.bottom - loopThickness},
+        white);
 
     // The wire comes in from the right, passes through the loop, folds back
     // around its far side and is twisted round itself.
     const int foldColumn = loop.right - 12;
     drawing.thickLine({lastPixel, wireRow}, {foldColumn, wireRow}, wireWidth, black);
-    drawing.cubicCurve({foldColumn, wireRow}, {foldColumn - 3, loop.bottom + 2},
-                       {loop.right + 6, loop.bottom}, {twistStart, wireRow + 2}, wireWidth, black);
+    drawing.cubicCurve({foldColumn, wireRow}, {foldColumn - 3, loop.bottom + 2}, {loop.right + 6, loop.bottom},
+                       {twistStart, wireRow + 2}, wireWidth, black);
     for (int i = 0; i < twistTurns; ++i) {
         const int x = twistStart + i * twistPitch;
         drawing.line({x, wireRow + 6}, {x + twistPitch - 1, wireRow - 5}, black);

@@ -11,8 +11,7 @@ namespace {
 
 // Glyphs are kept as pictures: each sheet lists its characters and then the
 // glyphs' rows side by side, one space between neighbours, '#' for ink.
-struct GlyphSheet
-{
+struct GlyphSheet {
     std::string_view characters;
     std::array<std::string_view, glyphHeight> rows;
 };
@@ -65,20 +64,14 @@ constexpr std::array sheets{
                 "...#... .#....# .#...#. ...#... .#....# #.....# .....#. #....#.",
                 "..###.. ####### ..###.. .#####. ####### .#####. ....### .####.."}},
     GlyphSheet{"6789, ",
-               {"..####. ####### ..###.. ..###.. ....... .......",
-                ".#....# #.....# .#...#. .#...#. ....... .......",
-                "#...... .....#. .#...#. #.....# ....... .......",
-                "#...... .....#. .#...#. #.....# ....... .......",
-                "#.###.. ....#.. ..###.. .#...## ....... .......",
-                "##...#. ....#.. .#...#. ..###.# ....... .......",
-                "#.....# ...#... #.....# ......# ..##... .......",
-                "#.....# ...#... #.....# ......# ..##... .......",
-                ".#...#. ...#... .#...#. #....#. ...#... .......",
-                "..###.. ...#... ..###.. .####.. ..#.... ......."}},
+               {"..####. ####### ..###.. ..###.. ....... .......", ".#....# #.....# .#...#. .#...#. ....... .......",
+                "#...... .....#. .#...#. #.....# ....... .......", "#...... .....#. .#...#. #.....# ....... .......",
+                "#.###.. ....#.. ..###.. .#...## ....... .......", "##...#. ....#.. .#...#. ..###.# ....... .......",
+                "#.....# ...#... #.....# ......# ..##... .......", "#.....# ...#... #.....# ......# ..##... .......",
+                ".#...#. ...#... .#...#. #....#. ...#... .......", "..###.. ...#... ..###.. .####.. ..#.... ......."}},
 };
 
-struct GlyphRef
-{
+struct GlyphRef {
     const GlyphSheet *sheet;
     int column;
 };
@@ -109,14 +102,12 @@ void drawText(Raster &raster, Point origin, std::string_view text, Ink ink, int 
         const int left = origin.x + static_cast<int>(i) * advance;
         for (int y = 0; y < glyphHeight; ++y)
             for (int x = 0; x < glyphWidth; ++x)
-                if (glyph.sheet->rows[static_cast<std::size_t>(y)]
-                                     [static_cast<std::size_t>(glyph.column + x)] == '#')
+                if (glyph.sheet->rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(glyph.column + x)] == '#')
                     raster.plot(left + x, origin.y + y, ink);
     }
 }
 
-void drawCentredText(Raster &raster, int centreX, int top, std::string_view text, Ink ink,
-                     int advance)
+void drawCentredText(Raster &raster, int centreX, int top, std::string_view text, Ink ink, int advance)
 {
     drawText(raster, {centreX - textWidth(text, advance) / 2, top}, text, ink, advance);
 }

@@ -19,8 +19,7 @@ int textWidth(std::string_view text, int advance = defaultAdvance);
 
 // Draws `text` with the top-left corner of its first cell at `origin`.
 // Throws for a character the face does not have.
-void drawText(Raster &raster, Point origin, std::string_view text, Ink ink,
-              int advance = defaultAdvance);
+void drawText(Raster &raster, Point origin, std::string_view text, Ink ink, int advance = defaultAdvance);
 
 // Draws `text` centred on column `centreX`, its top at row `top`.
 void drawCentredText(Raster &raster, int centreX, int top, std::string_view text, Ink ink,

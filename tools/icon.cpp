@@ -13,16 +13,14 @@ constexpr Ink iconBlack = 0;
 constexpr Ink iconRed = 9;
 constexpr Ink iconYellow = 11;
 
-struct Band
-{
+struct Band {
     Ink ink;
     int width;
 };
 
 // From the rim inwards; thin black rings keep the coloured rings apart.
-constexpr std::array targetBands{
-    Band{iconBlack, 1}, Band{iconYellow, 3}, Band{iconBlack, 1}, Band{iconRed, 3},
-    Band{iconBlack, 1}, Band{iconYellow, 3}, Band{iconBlack, 1}, Band{iconRed, 3}};
+constexpr std::array targetBands{Band{iconBlack, 1}, Band{iconYellow, 3}, Band{iconBlack, 1}, Band{iconRed, 3},
+                                 Band{iconBlack, 1}, Band{iconYellow, 3}, Band{iconBlack, 1}, Band{iconRed, 3}};
 
 } // namespace
 

@@ -87,20 +87,20 @@ void checkDepth(int bitsPerPixel)
 
 // BITMAPINFOHEADER and palette; `storedHeight` is doubled in icons, where
 // the mask follows the colour rows.
-void writeInfoHeader(ByteWriter &out, int width, int storedHeight, int bitsPerPixel,
-                     std::uint32_t imageSize, const Palette &palette)
+void writeInfoHeader(ByteWriter &out, int width, int storedHeight, int bitsPerPixel, std::uint32_t imageSize,
+                     const Palette &palette)
 {
     out.u32(infoHeaderSize);
     out.u32(static_cast<std::uint32_t>(width));
     out.u32(static_cast<std::uint32_t>(storedHeight));
-    out.u16(1);                                     // planes
+    out.u16(1); // planes
     out.u16(static_cast<std::uint16_t>(bitsPerPixel));
-    out.u32(0);                                     // no compression
+    out.u32(0); // no compression
     out.u32(imageSize);
-    out.u32(0);                                     // no preferred resolution
+    out.u32(0); // no preferred resolution
     out.u32(0);
-    out.u32(0);                                     // palette fills the depth
-    out.u32(0);                                     // all colours matter
+    out.u32(0); // palette fills the depth
+    out.u32(0); // all colours matter
     const std::uint32_t entries = paletteEntries(bitsPerPixel);
     for (std::uint32_t i = 0; i < entries; ++i) {
         const Colour colour = i < palette.size() ? palette[i] : Colour{0, 0, 0};
@@ -111,9 +111,8 @@ void writeInfoHeader(ByteWriter &out, int width, int storedHeight, int bitsPerPi
     }
 }
 
-Bytes encodeIconFamily(const Raster &raster, const Palette &palette, int bitsPerPixel,
-                       Ink transparent, std::uint16_t type, std::uint16_t field1,
-                       std::uint16_t field2)
+Bytes encodeIconFamily(const Raster &raster, const Palette &palette, int bitsPerPixel, Ink transparent,
+                       std::uint16_t type, std::uint16_t field1, std::uint16_t field2)
 {
     checkDepth(bitsPerPixel);
     if (bitsPerPixel == 24)
@@ -121,11 +120,9 @@ Bytes encodeIconFamily(const Raster &raster, const Palette &palette, int bitsPer
     if (raster.width() > 255 || raster.height() > 255)
         throw std::invalid_argument("icon too large for its directory entry");
     const auto isClear = [&](int x, int y) { return raster.at(x, y) == transparent; };
-    const Bytes colours = packRows(raster, bitsPerPixel, palette, [&](int x, int y) {
-        return isClear(x, y) ? 0u : unsigned{raster.at(x, y)};
-    });
-    const Bytes mask = packRows(raster, 1, palette,
-                                [&](int x, int y) { return isClear(x, y) ? 1u : 0u; });
+    const Bytes colours = packRows(raster, bitsPerPixel, palette,
+                                   [&](int x, int y) { return isClear(x, y) ? 0u : unsigned{raster.at(x, y)}; });
+    const Bytes mask = packRows(raster, 1, palette, [&](int x, int y) { return isClear(x, y) ? 1u : 0u; });
 
     ByteWriter image;
     writeInfoHeader(image, raster.width(), 2 * raster.height(), bitsPerPixel,
@@ -138,7 +135,7 @@ Bytes encodeIconFamily(const Raster &raster, const Palette &palette, int bitsPer
     ByteWriter out;
     out.u16(0);
     out.u16(type);
-    out.u16(1);                                     // one image
+    out.u16(1); // one image
     out.u8(static_cast<std::uint8_t>(raster.width()));
     out.u8(static_cast<std::uint8_t>(raster.height()));
     out.u8(static_cast<std::uint8_t>(colourCount < 256 ? colourCount : 0));
@@ -161,54 +158,48 @@ const Palette &blackWhitePalette()
 
 const Palette &sixteenColourPalette()
 {
-    static const Palette palette{
-        {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-        {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-        {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
-        {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    static const Palette palette{{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                                 {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                                 {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
+                                 {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
     return palette;
 }
 
 Bytes encodeBmp(const Raster &raster, const Palette &palette, int bitsPerPixel)
 {
     checkDepth(bitsPerPixel);
-    const Bytes pixels = packRows(raster, bitsPerPixel, palette,
-                                  [&](int x, int y) { return unsigned{raster.at(x, y)}; });
-    const std::uint32_t headerSize =
-        fileHeaderSize + infoHeaderSize + 4 * paletteEntries(bitsPerPixel);
+    const Bytes pixels =
+        packRows(raster, bitsPerPixel, palette, [&](int x, int y) { return unsigned{raster.at(x, y)}; });
+    const std::uint32_t headerSize = fileHeaderSize + infoHeaderSize + 4 * paletteEntries(bitsPerPixel);
 
     ByteWriter out;
     out.u8('B');
     out.u8('M');
     out.u32(headerSize + static_cast<std::uint32_t>(pixels.size()));
-    out.u32(0);                                     // reserved
+    out.u32(0); // reserved
     out.u32(headerSize);
-    writeInfoHeader(out, raster.width(), raster.height(), bitsPerPixel,
-                    static_cast<std::uint32_t>(pixels.size()), palette);
+    writeInfoHeader(out, raster.width(), raster.height(), bitsPerPixel, static_cast<std::uint32_t>(pixels.size()),
+                    palette);
     out.append(pixels);
     return out.take();
 }
 
-Bytes encodeIcon(const Raster &raster, const Palette &palette, int bitsPerPixel,
-                 Ink transparent)
+Bytes encodeIcon(const Raster &raster, const Palette &palette, int bitsPerPixel, Ink transparent)
 {
     return encodeIconFamily(raster, palette, bitsPerPixel, transparent, iconType, 1,
                             static_cast<std::uint16_t>(bitsPerPixel));
 }
 
-Bytes encodeCursor(const Raster &raster, const Palette &palette, int bitsPerPixel,
-                   Ink transparent, Point hotSpot)
+Bytes encodeCursor(const Raster &raster, const Palette &palette, int bitsPerPixel, Ink transparent, Point hotSpot)
 {
     return encodeIconFamily(raster, palette, bitsPerPixel, transparent, cursorType,
-                            static_cast<std::uint16_t>(hotSpot.x),
-                            static_cast<std::uint16_t>(hotSpot.y));
+                            static_cast<std::uint16_t>(hotSpot.x), static_cast<std::uint16_t>(hotSpot.y));
 }
 
 void writeFile(const std::filesystem::path &path, const Bytes &bytes)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char *>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     file.close();
     if (!file)
         throw std::runtime_error("cannot write " + path.string());

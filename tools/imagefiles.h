@@ -11,8 +11,7 @@
 // .ico and .cur containers, which hold a bitmap plus a transparency mask.
 namespace artwork {
 
-struct Colour
-{
+struct Colour {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
@@ -33,10 +32,8 @@ Bytes encodeBmp(const Raster &raster, const Palette &palette, int bitsPerPixel);
 // One image of at most 255 x 255 pixels; pixels of ink `transparent` go into
 // the mask. A cursor carries its hot spot where an icon has its planes and
 // bit count.
-Bytes encodeIcon(const Raster &raster, const Palette &palette, int bitsPerPixel,
-                 Ink transparent);
-Bytes encodeCursor(const Raster &raster, const Palette &palette, int bitsPerPixel,
-                   Ink transparent, Point hotSpot);
+Bytes encodeIcon(const Raster &raster, const Palette &palette, int bitsPerPixel, Ink transparent);
+Bytes encodeCursor(const Raster &raster, const Palette &palette, int bitsPerPixel, Ink transparent, Point hotSpot);
 
 void writeFile(const std::filesystem::path &path, const Bytes &bytes);
 

@@ -21,13 +21,11 @@ int main(int argc, char **argv)
         return 1;
     }
     try {
-        writeFile(folder / "tarnwick.ico",
-                  encodeIcon(drawProgramIcon(), sixteenColourPalette(), 4, clear));
+        writeFile(folder / "tarnwick.ico", encodeIcon(drawProgramIcon(), sixteenColourPalette(), 4, clear));
         writeFile(folder / "antenna.bmp", encodeBmp(drawAntenna(), blackWhitePalette(), 1));
         writeFile(folder / "center.bmp", encodeBmp(drawCenterDetail(), blackWhitePalette(), 24));
         writeFile(folder / "end.bmp", encodeBmp(drawEndDetail(), blackWhitePalette(), 1));
-        writeFile(folder / "hand.cur",
-                  encodeCursor(drawHandCursor(), blackWhitePalette(), 1, clear, handHotSpot));
+        writeFile(folder / "hand.cur", encodeCursor(drawHandCursor(), blackWhitePalette(), 1, clear, handHotSpot));
     } catch (const std::exception &error) {
         std::cerr << "tarnwick-artwork: " << error.what() << '\n';
         return 1;

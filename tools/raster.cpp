@@ -13,8 +13,7 @@ namespace {
 // Division rounded half away from zero, for a positive divisor.
 std::int64_t roundDiv(std::int64_t numerator, std::int64_t divisor)
 {
-    return numerator >= 0 ? (numerator + divisor / 2) / divisor
-                          : -((-numerator + divisor / 2) / divisor);
+    return numerator >= 0 ? (numerator + divisor / 2) / divisor : -((-numerator + divisor / 2) / divisor);
 }
 
 int positiveModulo(int value, int modulus)
@@ -28,8 +27,7 @@ int curveSteps(const std::vector<Point> &controls)
 {
     int steps = 1;
     for (std::size_t i = 1; i < controls.size(); ++i)
-        steps += std::max(std::abs(controls[i].x - controls[i - 1].x),
-                          std::abs(controls[i].y - controls[i - 1].y));
+        steps += std::max(std::abs(controls[i].x - controls[i - 1].x), std::abs(controls[i].y - controls[i - 1].y));
     return steps;
 }
 
@@ -42,8 +40,7 @@ bool solid(int, int)
 
 std::vector<Point> corners(Box box)
 {
-    return {{box.left, box.top}, {box.right, box.top}, {box.right, box.bottom},
-            {box.left, box.bottom}};
+    return {{box.left, box.top}, {box.right, box.top}, {box.right, box.bottom}, {box.left, box.bottom}};
 }
 
 // Bernstein form with t = i / steps, kept as exact integer fractions.
@@ -57,23 +54,22 @@ std::vector<Point> cubicBezier(Point from, Point control1, Point control2, Point
         const std::int64_t b = 3 * (n - i) * (n - i) * i;
         const std::int64_t c = 3 * (n - i) * i * i;
         const std::int64_t d = i * i * i;
-        points.push_back(
-            {static_cast<int>(roundDiv(a * from.x + b * control1.x + c * control2.x + d * to.x, cube)),
-             static_cast<int>(roundDiv(a * from.y + b * control1.y + c * control2.y + d * to.y, cube))});
+        points.push_back({static_cast<int>(roundDiv(a * from.x + b * control1.x + c * control2.x + d * to.x, cube)),
+                          static_cast<int>(roundDiv(a * from.y + b * control1.y + c * control2.y + d * to.y, cube))});
     }
     return points;
 }
 
 Pattern crossHatch(int spacing)
 {
-    return [spacing](int x, int y) {
-        return positiveModulo(x + y, spacing) == 0 || positiveModulo(x - y, spacing) == 0;
-    };
+    return
+        [spacing](int x, int y) { return positiveModulo(x + y, spacing) == 0 || positiveModulo(x - y, spacing) == 0; };
 }
 
 Raster::Raster(int width, int height, Ink background)
-    : m_width(width), m_height(height),
-      m_pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), background)
+    : m_width(width)
+    , m_height(height)
+    , m_pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), background)
 {
     if (width <= 0 || height <= 0)
         throw std::invalid_argument("raster needs a positive size");
@@ -83,16 +79,14 @@ Ink Raster::at(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         throw std::out_of_range("pixel outside the raster");
-    return m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width)
-                    + static_cast<std::size_t>(x)];
+    return m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(x)];
 }
 
 void Raster::plot(int x, int y, Ink ink)
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return;
-    m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width)
-             + static_cast<std::size_t>(x)] = ink;
+    m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) + static_cast<std::size_t>(x)] = ink;
 }
 
 void Raster::fillBox(Box box, Ink ink)
@@ -164,16 +158,15 @@ void Raster::fillEllipse(Box box, Ink ink)
 
 void Raster::fillDisc(Point centre, int radius, Ink ink)
 {
-    fillEllipse({centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius},
-                ink);
+    fillEllipse({centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius}, ink);
 }
 
 void Raster::fillPolygon(const std::vector<Point> &corners, Ink ink, const Pattern &pattern)
 {
     if (corners.size() < 3)
         return;
-    const auto [low, high] = std::minmax_element(
-        corners.begin(), corners.end(), [](Point a, Point b) { return a.y < b.y; });
+    const auto [low, high] =
+        std::minmax_element(corners.begin(), corners.end(), [](Point a, Point b) { return a.y < b.y; });
     std::vector<std::int64_t> crossings;
     for (int y = low->y; y <= high->y; ++y) {
         crossings.clear();
@@ -185,13 +178,11 @@ void Raster::fillPolygon(const std::vector<Point> &corners, Ink ink, const Patte
             // x at this row, doubled; the fraction is normalised to a positive divisor.
             const int sign = b.y > a.y ? 1 : -1;
             crossings.push_back(2 * std::int64_t{a.x}
-                                + roundDiv(sign * 2 * std::int64_t{y - a.y} * (b.x - a.x),
-                                           sign * (b.y - a.y)));
+                                + roundDiv(sign * 2 * std::int64_t{y - a.y} * (b.x - a.x), sign * (b.y - a.y)));
         }
         std::sort(crossings.begin(), crossings.end());
         for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
-            for (std::int64_t x2 = crossings[i] + (crossings[i] & 1); x2 <= crossings[i + 1];
-                 x2 += 2) {
+            for (std::int64_t x2 = crossings[i] + (crossings[i] & 1); x2 <= crossings[i + 1]; x2 += 2) {
                 const int x = static_cast<int>(x2 / 2);
                 if (pattern(x, y))
                     plot(x, y, ink);
@@ -228,8 +219,7 @@ void Raster::quadraticCurve(Point from, Point control, Point to, int width, Ink 
 
 void Raster::cubicCurve(Point from, Point control1, Point control2, Point to, int width, Ink ink)
 {
-    polyline(cubicBezier(from, control1, control2, to, curveSteps({from, control1, control2, to})),
-             width, ink);
+    polyline(cubicBezier(from, control1, control2, to, curveSteps({from, control1, control2, to})), width, ink);
 }
 
 void Raster::upArrow(Point tip, int tailRow, Ink ink)
@@ -237,9 +227,8 @@ void Raster::upArrow(Point tip, int tailRow, Ink ink)
     constexpr int headLength = 8;
     constexpr int headHalfWidth = 3;
     line(tip, {tip.x, tailRow}, ink);
-    const std::vector<Point> head{tip,
-                                  {tip.x - headHalfWidth, tip.y + headLength},
-                                  {tip.x + headHalfWidth, tip.y + headLength}};
+    const std::vector<Point> head{
+        tip, {tip.x - headHalfWidth, tip.y + headLength}, {tip.x + headHalfWidth, tip.y + headLength}};
     fillPolygon(head, ink);
     outlinePolygon(head, ink);
 }

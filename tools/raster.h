@@ -13,15 +13,13 @@ namespace artwork {
 
 using Ink = std::uint8_t;
 
-struct Point
-{
+struct Point {
     int x;
     int y;
 };
 
 // A rectangle given by its inclusive corner pixels, as drawings are measured.
-struct Box
-{
+struct Box {
     int left;
     int top;
     int right;
@@ -61,12 +59,10 @@ public:
     void fillEllipse(Box box, Ink ink);
     void fillDisc(Point centre, int radius, Ink ink);
     // Even-odd scanline fill of a closed polygon, sampled at pixel centres.
-    void fillPolygon(const std::vector<Point> &corners, Ink ink,
-                     const Pattern &pattern = solid);
+    void fillPolygon(const std::vector<Point> &corners, Ink ink, const Pattern &pattern = solid);
     void outlinePolygon(const std::vector<Point> &corners, Ink ink, int width = 1);
     void quadraticCurve(Point from, Point control, Point to, int width, Ink ink);
-    void cubicCurve(Point from, Point control1, Point control2, Point to, int width,
-                    Ink ink);
+    void cubicCurve(Point from, Point control1, Point control2, Point to, int width, Ink ink);
     // An upright arrow: a one-pixel shaft from `tip` down to row `tailRow`
     // with a filled head at the top.
     void upArrow(Point tip, int tailRow, Ink ink);

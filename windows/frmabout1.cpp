@@ -14,8 +14,7 @@ bool isEnterKey(const QKeyEvent *key)
 {
     // Ctrl+Enter is how a multi-line box takes a line break when its window
     // has a default button.
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-        && !(key->modifiers() & Qt::ControlModifier);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !(key->modifiers() & Qt::ControlModifier);
 }
 }
 
@@ -36,8 +35,8 @@ frmAbout1::frmAbout1(QWidget *parent)
 
     // Default and cancel button in one. The text box takes Enter for itself
     // before any shortcut sees it, so it gets a filter of its own.
-    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                                   QKeySequence(Qt::Key_Escape)}) {
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Escape)}) {
         auto *shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, ui->cmdOK, &QPushButton::click);
@@ -51,8 +50,7 @@ frmAbout1::~frmAbout1() = default;
 
 bool frmAbout1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->Text1 && event->type() == QEvent::KeyPress
-        && isEnterKey(static_cast<QKeyEvent *>(event))) {
+    if (watched == ui->Text1 && event->type() == QEvent::KeyPress && isEnterKey(static_cast<QKeyEvent *>(event))) {
         ui->cmdOK->click();
         return true;
     }

@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot read %s or size %s\n", argv[1], argv[2]);
         return 1;
     }
-    const QImage rendered = icon.convertToFormat(QImage::Format_ARGB32)
-                                .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage rendered =
+        icon.convertToFormat(QImage::Format_ARGB32).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return rendered.save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
 }

@@ -19,29 +19,39 @@ Ink inkOf(QRgb pixel)
     if (qAlpha(pixel) == 0)
         return Ink::Clear;
     switch (pixel & 0xffffff) {
-    case 0x000000: return Ink::Black;
-    case 0xffffff: return Ink::White;
-    case 0xff0000: return Ink::Red;
-    case 0xffff00: return Ink::Yellow;
-    default: return Ink::Other;
+    case 0x000000:
+        return Ink::Black;
+    case 0xffffff:
+        return Ink::White;
+    case 0xff0000:
+        return Ink::Red;
+    case 0xffff00:
+        return Ink::Yellow;
+    default:
+        return Ink::Other;
     }
 }
 
 const char *inkName(Ink ink)
 {
     switch (ink) {
-    case Ink::Black: return "black";
-    case Ink::White: return "white";
-    case Ink::Red: return "red";
-    case Ink::Yellow: return "yellow";
-    case Ink::Clear: return "transparent";
-    case Ink::Other: break;
+    case Ink::Black:
+        return "black";
+    case Ink::White:
+        return "white";
+    case Ink::Red:
+        return "red";
+    case Ink::Yellow:
+        return "yellow";
+    case Ink::Clear:
+        return "transparent";
+    case Ink::Other:
+        break;
     }
     return "another colour";
 }
 
-const QStringList artworkFiles{"tarnwick.ico", "antenna.bmp", "center.bmp", "end.bmp",
-                               "hand.cur"};
+const QStringList artworkFiles{"tarnwick.ico", "antenna.bmp", "center.bmp", "end.bmp", "hand.cur"};
 
 quint16 u16At(const QByteArray &bytes, qsizetype offset)
 {
@@ -64,11 +74,10 @@ QList<QRgb> paletteAt(const QByteArray &bytes, qsizetype offset, int entries)
 }
 
 const QList<QRgb> blackAndWhite{qRgb(0, 0, 0), qRgb(255, 255, 255)};
-const QList<QRgb> sixteenColours{
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+const QList<QRgb> sixteenColours{qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+                                 qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+                                 qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+                                 qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 
 } // namespace
 
@@ -140,8 +149,7 @@ void ArtworkTest::generatedFileMatchesCommittedOne()
     QCOMPARE(fresh.size(), size);
     QFile committed(QStringLiteral(COMMITTED_RESOURCES "/") + name);
     QVERIFY2(committed.open(QIODevice::ReadOnly), qPrintable(committed.fileName()));
-    QVERIFY2(committed.readAll() == fresh,
-             "the committed file is stale: run the artwork tool on resources/ again");
+    QVERIFY2(committed.readAll() == fresh, "the committed file is stale: run the artwork tool on resources/ again");
 }
 
 void ArtworkTest::bitmapHeader_data()
@@ -194,10 +202,8 @@ void ArtworkTest::iconHeader_data()
     QTest::addColumn<int>("field2");
     QTest::addColumn<int>("bitsPerPixel");
     QTest::addColumn<QList<QRgb>>("palette");
-    QTest::newRow("icon: planes 1, 4 bits") << "tarnwick.ico" << 1 << 16 << 1 << 4 << 4
-                                            << sixteenColours;
-    QTest::newRow("cursor: hot spot 13, 9") << "hand.cur" << 2 << 2 << 13 << 9 << 1
-                                            << blackAndWhite;
+    QTest::newRow("icon: planes 1, 4 bits") << "tarnwick.ico" << 1 << 16 << 1 << 4 << 4 << sixteenColours;
+    QTest::newRow("cursor: hot spot 13, 9") << "hand.cur" << 2 << 2 << 13 << 9 << 1 << blackAndWhite;
 }
 
 void ArtworkTest::iconHeader()
@@ -364,7 +370,8 @@ void ArtworkTest::drawnFeature_data()
     QTest::newRow("center: hidden right strip above the jacket") << center << QRect(397, 0, 3, 85) << all << white;
     QTest::newRow("center: hidden right strip below the jacket") << center << QRect(397, 155, 3, 245) << all << white;
     QTest::newRow("center: hidden bottom strip left of the block") << center << QRect(0, 365, 150, 35) << all << white;
-    QTest::newRow("center: hidden bottom strip right of the block") << center << QRect(210, 365, 190, 35) << all << white;
+    QTest::newRow("center: hidden bottom strip right of the block")
+        << center << QRect(210, 365, 190, 35) << all << white;
 
     const QString end = "end.bmp";
     QTest::newRow("end: nothing above the jacket") << end << QRect(0, 0, 400, 43) << all << white;

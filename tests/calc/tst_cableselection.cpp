@@ -7,7 +7,8 @@
 
 using calc::CalculationState;
 
-class TestCableSelection : public QObject {
+class TestCableSelection : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -75,14 +76,12 @@ void TestCableSelection::positionWithoutEntryKeepsFactor()
 void TestCableSelection::listShowsCatalogueOrder()
 {
     const char *const expected[] = {
-        "RG-6",   "RG-8x",  "RG-8",   "RG-8 FOAM", "RG-11",  "RG-11 FOAM", "RG-12",
-        "RG-17 OR 17A",     "RG-55",  "RG-58",     "RG-58 FOAM",           "RG-59",
-        "RG-59 FOAM",       "RG-142", "RG-174",    "RG-213", "RG-214",     "RG-223",
-        "BELDEN 9913",      "BELDEN 9914",
+        "RG-6",         "RG-8x",  "RG-8",   "RG-8 FOAM",  "RG-11",       "RG-11 FOAM",  "RG-12",
+        "RG-17 OR 17A", "RG-55",  "RG-58",  "RG-58 FOAM", "RG-59",       "RG-59 FOAM",  "RG-142",
+        "RG-174",       "RG-213", "RG-214", "RG-223",     "BELDEN 9913", "BELDEN 9914",
     };
     QCOMPARE(calc::CableCatalogue.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i)
-    {
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
         const std::string_view name = calc::CableCatalogue[i].displayName;
         QCOMPARE(QByteArray(name.data(), static_cast<qsizetype>(name.size())), QByteArray(expected[i]));
     }

@@ -25,7 +25,8 @@ using Writes = std::vector<std::pair<std::string, std::string>>;
 
 // The main window reduced to what the handlers touch: one typed frequency,
 // and every box write kept in the order it happened.
-class FakeForm : public calc::Form1Boxes {
+class FakeForm : public calc::Form1Boxes
+{
 public:
     std::string typed;
     Writes writes;
@@ -54,9 +55,15 @@ CalculationState withCable(int position)
 }
 
 // The number the user would see in the error report; 0 when there is none.
-int errorNumber(std::optional<RuntimeError> error) { return error ? static_cast<int>(*error) : 0; }
+int errorNumber(std::optional<RuntimeError> error)
+{
+    return error ? static_cast<int>(*error) : 0;
+}
 
-bool sameFloat(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+bool sameFloat(float a, float b)
+{
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 bool sameState(const CalculationState &a, const CalculationState &b)
 {
@@ -88,7 +95,8 @@ constexpr int RG142 = 13;
 Q_DECLARE_METATYPE(Unit)
 Q_DECLARE_METATYPE(calc::RuntimeError)
 
-class TestLengthCalculation : public QObject {
+class TestLengthCalculation : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -113,26 +121,26 @@ void TestLengthCalculation::showsLengths_data()
 
     QTest::newRow("14.2 MHz RG-8x feet") << std::string("14.2") << Dot << RG8x << Unit::Feet
                                          << QStringList{"34", "7.774658", "25", "11.83099"};
-    QTest::newRow("14.2 MHz RG-8x metres") << std::string("14.2") << Dot << RG8x << Unit::Metric
-                                           << QStringList{"10", "54.92964", "7", "91.1972"};
-    QTest::newRow("4.92 MHz RG-8 feet comes out even") << std::string("4.92") << Dot << RG8 << Unit::Feet
-                                                       << QStringList{"100", "0", "66", "0"};
-    QTest::newRow("3.5 MHz RG-8 metres keep the float error") << std::string("3.5") << Dot << RG8 << Unit::Metric
-                                                              << QStringList{"42", "79.99992", "28", "24.80011"};
-    QTest::newRow("14.2 MHz no cable feet") << std::string("14.2") << Dot << NoCable << Unit::Feet
-                                            << QStringList{"34", "7.774658", "0", "0"};
-    QTest::newRow("14.2 MHz no cable metres") << std::string("14.2") << Dot << NoCable << Unit::Metric
-                                              << QStringList{"10", "54.92964", "0", "0"};
-    QTest::newRow("-14.2 MHz RG-8x feet floors") << std::string("-14.2") << Dot << RG8x << Unit::Feet
-                                                 << QStringList{"-35", "4.225342", "-26", "0.1690063"};
+    QTest::newRow("14.2 MHz RG-8x metres")
+        << std::string("14.2") << Dot << RG8x << Unit::Metric << QStringList{"10", "54.92964", "7", "91.1972"};
+    QTest::newRow("4.92 MHz RG-8 feet comes out even")
+        << std::string("4.92") << Dot << RG8 << Unit::Feet << QStringList{"100", "0", "66", "0"};
+    QTest::newRow("3.5 MHz RG-8 metres keep the float error")
+        << std::string("3.5") << Dot << RG8 << Unit::Metric << QStringList{"42", "79.99992", "28", "24.80011"};
+    QTest::newRow("14.2 MHz no cable feet")
+        << std::string("14.2") << Dot << NoCable << Unit::Feet << QStringList{"34", "7.774658", "0", "0"};
+    QTest::newRow("14.2 MHz no cable metres")
+        << std::string("14.2") << Dot << NoCable << Unit::Metric << QStringList{"10", "54.92964", "0", "0"};
+    QTest::newRow("-14.2 MHz RG-8x feet floors")
+        << std::string("-14.2") << Dot << RG8x << Unit::Feet << QStringList{"-35", "4.225342", "-26", "0.1690063"};
     QTest::newRow("-14.2 MHz no cable feet shows a minus zero coax as 0")
         << std::string("-14.2") << Dot << NoCable << Unit::Feet << QStringList{"-35", "4.225342", "0", "0"};
-    QTest::newRow("100000000 MHz RG-8 feet in exponent form") << std::string("100000000") << Dot << RG8 << Unit::Feet
-                                                              << QStringList{"0", "5.904E-05", "0", "3.89664E-05"};
-    QTest::newRow("0.0001 MHz RG-8 feet") << std::string("0.0001") << Dot << RG8 << Unit::Feet
-                                          << QStringList{"4920000", "0", "3247200", "3"};
-    QTest::newRow("7,1 MHz RG-8 feet comma locale") << std::string("7,1") << Comma << RG8 << Unit::Feet
-                                                    << QStringList{"69", "3,549316", "45", "8,822571"};
+    QTest::newRow("100000000 MHz RG-8 feet in exponent form")
+        << std::string("100000000") << Dot << RG8 << Unit::Feet << QStringList{"0", "5.904E-05", "0", "3.89664E-05"};
+    QTest::newRow("0.0001 MHz RG-8 feet")
+        << std::string("0.0001") << Dot << RG8 << Unit::Feet << QStringList{"4920000", "0", "3247200", "3"};
+    QTest::newRow("7,1 MHz RG-8 feet comma locale")
+        << std::string("7,1") << Comma << RG8 << Unit::Feet << QStringList{"69", "3,549316", "45", "8,822571"};
     QTest::newRow("7\u066B1 MHz RG-8 metres two-byte separator")
         << std::string("7\u066B1") << ArabicSeparator << RG8 << Unit::Metric
         << QStringList{"21", "9\u066B859276", "13", "92\u066B50708"};
@@ -177,9 +185,8 @@ void TestLengthCalculation::showsLengths()
 
     // The C library's reading, rounded once to float, is the independent one.
     const auto at = typed.find(separator);
-    const std::string inC = at == std::string::npos
-                                ? typed
-                                : typed.substr(0, at) + '.' + typed.substr(at + separator.size());
+    const std::string inC =
+        at == std::string::npos ? typed : typed.substr(0, at) + '.' + typed.substr(at + separator.size());
     QVERIFY(sameFloat(state.Frequency, std::strtof(inC.c_str(), nullptr)));
     QVERIFY(sameFloat(state.VelocityFactor, factorBefore));
     // The state keeps metre fractions; only the boxes show centimetres.
@@ -206,36 +213,36 @@ void TestLengthCalculation::failsWithoutWritingBoxes_data()
 
     QTest::newRow("1E39 overflows when read") << std::string("1E39") << Dot << Unit::Feet << RuntimeError::Overflow
                                               << false << 0.0f << LengthAfter::Unchanged;
-    QTest::newRow("-1E39 overflows when read, metres") << std::string("-1E39") << Dot << Unit::Metric
-                                                       << RuntimeError::Overflow << false << 0.0f
-                                                       << LengthAfter::Unchanged;
+    QTest::newRow("-1E39 overflows when read, metres")
+        << std::string("-1E39") << Dot << Unit::Metric << RuntimeError::Overflow << false << 0.0f
+        << LengthAfter::Unchanged;
 
-    QTest::newRow("initial 000.000 feet") << std::string("000.000") << Dot << Unit::Feet
-                                          << RuntimeError::DivisionByZero << true << 0.0f << LengthAfter::PlusInfinity;
-    QTest::newRow("0 metres") << std::string("0") << Dot << Unit::Metric << RuntimeError::DivisionByZero << true
-                              << 0.0f << LengthAfter::PlusInfinity;
-    QTest::newRow("-0 feet gives minus infinity") << std::string("-0") << Dot << Unit::Feet
-                                                  << RuntimeError::DivisionByZero << true << -0.0f
-                                                  << LengthAfter::MinusInfinity;
-    QTest::newRow("0,0 comma locale metres") << std::string("0,0") << Comma << Unit::Metric
-                                             << RuntimeError::DivisionByZero << true << 0.0f
-                                             << LengthAfter::PlusInfinity;
-    QTest::newRow("zero underflow 1E-50 feet") << std::string("1E-50") << Dot << Unit::Feet
-                                               << RuntimeError::DivisionByZero << true << 0.0f
-                                               << LengthAfter::PlusInfinity;
+    QTest::newRow("initial 000.000 feet") << std::string("000.000") << Dot << Unit::Feet << RuntimeError::DivisionByZero
+                                          << true << 0.0f << LengthAfter::PlusInfinity;
+    QTest::newRow("0 metres") << std::string("0") << Dot << Unit::Metric << RuntimeError::DivisionByZero << true << 0.0f
+                              << LengthAfter::PlusInfinity;
+    QTest::newRow("-0 feet gives minus infinity")
+        << std::string("-0") << Dot << Unit::Feet << RuntimeError::DivisionByZero << true << -0.0f
+        << LengthAfter::MinusInfinity;
+    QTest::newRow("0,0 comma locale metres")
+        << std::string("0,0") << Comma << Unit::Metric << RuntimeError::DivisionByZero << true << 0.0f
+        << LengthAfter::PlusInfinity;
+    QTest::newRow("zero underflow 1E-50 feet")
+        << std::string("1E-50") << Dot << Unit::Feet << RuntimeError::DivisionByZero << true << 0.0f
+        << LengthAfter::PlusInfinity;
 
-    QTest::newRow("1E-37 feet overflows at the division") << std::string("1E-37") << Dot << Unit::Feet
-                                                          << RuntimeError::Overflow << true << 1e-37f
-                                                          << LengthAfter::PlusInfinity;
-    QTest::newRow("-1E-37 metres overflows negative") << std::string("-1E-37") << Dot << Unit::Metric
-                                                      << RuntimeError::Overflow << true << -1e-37f
-                                                      << LengthAfter::MinusInfinity;
-    QTest::newRow("1.4E-36 feet just past the feet limit") << std::string("1.4E-36") << Dot << Unit::Feet
-                                                           << RuntimeError::Overflow << true << 1.4e-36f
-                                                           << LengthAfter::PlusInfinity;
-    QTest::newRow("4.4E-37 metres just past the metric limit") << std::string("4.4E-37") << Dot << Unit::Metric
-                                                               << RuntimeError::Overflow << true << 4.4e-37f
-                                                               << LengthAfter::PlusInfinity;
+    QTest::newRow("1E-37 feet overflows at the division")
+        << std::string("1E-37") << Dot << Unit::Feet << RuntimeError::Overflow << true << 1e-37f
+        << LengthAfter::PlusInfinity;
+    QTest::newRow("-1E-37 metres overflows negative")
+        << std::string("-1E-37") << Dot << Unit::Metric << RuntimeError::Overflow << true << -1e-37f
+        << LengthAfter::MinusInfinity;
+    QTest::newRow("1.4E-36 feet just past the feet limit")
+        << std::string("1.4E-36") << Dot << Unit::Feet << RuntimeError::Overflow << true << 1.4e-36f
+        << LengthAfter::PlusInfinity;
+    QTest::newRow("4.4E-37 metres just past the metric limit")
+        << std::string("4.4E-37") << Dot << Unit::Metric << RuntimeError::Overflow << true << 4.4e-37f
+        << LengthAfter::PlusInfinity;
     QTest::newRow("denormal 1E-45 reads, then overflows")
         << std::string("1E-45") << Dot << Unit::Metric << RuntimeError::Overflow << true
         << std::numeric_limits<float>::denorm_min() << LengthAfter::PlusInfinity;

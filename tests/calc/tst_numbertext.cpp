@@ -23,7 +23,10 @@ constexpr float Largest = std::numeric_limits<float>::max();
 constexpr float Smallest = std::numeric_limits<float>::denorm_min();
 
 // Bit-exact, so that -0 differs from +0 and no fuzzy compare hides a one-ulp slip.
-bool sameFloat(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+bool sameFloat(float a, float b)
+{
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 QByteArray describe(float actual, float expected)
 {
@@ -31,10 +34,12 @@ QByteArray describe(float actual, float expected)
            + QByteArray::number(expected, 'g', 9);
 }
 
-
 // The correctly rounded reading of a C-locale decimal text; glibc's strtof
 // rounds once from the exact value.
-float referenceRead(const std::string &cText) { return std::strtof(cText.c_str(), nullptr); }
+float referenceRead(const std::string &cText)
+{
+    return std::strtof(cText.c_str(), nullptr);
+}
 
 std::string withSeparator(std::string text, const std::string &separator)
 {
@@ -45,7 +50,8 @@ std::string withSeparator(std::string text, const std::string &separator)
 
 } // namespace
 
-class TestNumberText : public QObject {
+class TestNumberText : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -85,16 +91,16 @@ void TestNumberText::readsNumbers_data()
     QTest::newRow("just below the overflow midpoint")
         << std::string("340282356779733661637539395458142568447.9999") << std::string(".") << Largest;
     QTest::newRow("denormal 1E-45") << std::string("1E-45") << std::string(".") << Smallest;
-    QTest::newRow("half the smallest denormal ties to zero")
-        << std::string("7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625e-46")
-        << std::string(".") << 0.0f;
-    QTest::newRow("just above half the smallest denormal")
-        << std::string("7.006492321624085354618647916449580656401309709382578858785341419448955413429303007433190941810607910156251e-46")
-        << std::string(".") << Smallest;
+    QTest::newRow("half the smallest denormal ties to zero") << std::string(
+        "7.00649232162408535461864791644958065640130970938257885878534141944895541342930300743319094181060791015625e-"
+        "46") << std::string(".") << 0.0f;
+    QTest::newRow("just above half the smallest denormal") << std::string(
+        "7.006492321624085354618647916449580656401309709382578858785341419448955413429303007433190941810607910156251e-"
+        "46") << std::string(".") << Smallest;
     QTest::newRow("negative underflow to minus zero") << std::string("-1e-50") << std::string(".") << -0.0f;
     QTest::newRow("zero with a huge exponent") << std::string("0e99999999999999999999") << std::string(".") << 0.0f;
-    QTest::newRow("huge negative exponent underflows") << std::string("1e-99999999999999999999") << std::string(".")
-                                                       << 0.0f;
+    QTest::newRow("huge negative exponent underflows")
+        << std::string("1e-99999999999999999999") << std::string(".") << 0.0f;
     QTest::newRow("tie between 1 and its successor goes to 1")
         << std::string("1.000000059604644775390625") << std::string(".") << 1.0f;
     // Read via double this lands exactly on the tie and would give 1.
@@ -102,8 +108,7 @@ void TestNumberText::readsNumbers_data()
         << std::string("1.00000005960464477539062500000001") << std::string(".") << std::nextafter(1.0f, 2.0f);
 
     const std::string megabyte(1 << 20, '0');
-    QTest::newRow("a megabyte of zeros before the 1")
-        << ("0." + megabyte + "1") << std::string(".") << 0.0f;
+    QTest::newRow("a megabyte of zeros before the 1") << ("0." + megabyte + "1") << std::string(".") << 0.0f;
     QTest::newRow("a megabyte of threes scaled back")
         << (std::string(1 << 20, '3') + "e-1048576") << std::string(".") << 0.33333334f;
     QTest::newRow("400 places shifted back by e400")
@@ -254,15 +259,20 @@ void TestNumberText::writingThenReadingKeepsSevenDigits()
 
         const calc::ParsedNumber back = calc::TextToFloat(text, separator);
         QVERIFY2(!back.error, text.c_str());
-        QVERIFY2(back.value == expected, (text + " read back as " + describe(back.value, expected).toStdString()).c_str());
+        QVERIFY2(back.value == expected,
+                 (text + " read back as " + describe(back.value, expected).toStdString()).c_str());
     }
 }
 
 void TestNumberText::readingRoundsOnceAtMidpoints()
 {
     std::mt19937 random(7041u);
-    std::vector<float> lows = {0.0f, Smallest, std::nextafter(std::numeric_limits<float>::min(), 0.0f),
-                               std::numeric_limits<float>::min(), 1.0f, std::nextafter(Largest, 0.0f)};
+    std::vector<float> lows = {0.0f,
+                               Smallest,
+                               std::nextafter(std::numeric_limits<float>::min(), 0.0f),
+                               std::numeric_limits<float>::min(),
+                               1.0f,
+                               std::nextafter(Largest, 0.0f)};
     while (lows.size() < 30000) {
         // One in eight below the normal range, where rounding is absolute.
         const std::uint32_t mask = lows.size() % 8 == 0 ? 0x007FFFFFu : 0x7FFFFFFFu;
@@ -306,7 +316,8 @@ void TestNumberText::readingRoundsOnceAtMidpoints()
             QVERIFY2(sameFloat(referenceRead(cText), expected), cText.c_str());
             const calc::ParsedNumber parsed = calc::TextToFloat(withSeparator(cText, separator), separator);
             QVERIFY2(!parsed.error, cText.c_str());
-            QVERIFY2(sameFloat(parsed.value, expected), (cText + ": " + describe(parsed.value, expected).toStdString()).c_str());
+            QVERIFY2(sameFloat(parsed.value, expected),
+                     (cText + ": " + describe(parsed.value, expected).toStdString()).c_str());
         }
     }
 }

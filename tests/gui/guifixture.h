@@ -241,12 +241,12 @@ protected Q_SLOTS:
 // The application every window test runs in: off any screen, with the
 // program's own name, look and artwork, so that what the tests measure is
 // what the user sees.
-#define TARNWICK_GUI_TEST_MAIN(TestClass)                                           \
-    int main(int argc, char *argv[])                                                 \
-    {                                                                                \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                     \
-        QApplication application(argc, argv);                                        \
-        prepareApplication(application);                                             \
-        TestClass test;                                                              \
-        return QTest::qExec(&test, argc, argv);                                      \
+#define TARNWICK_GUI_TEST_MAIN(TestClass)                                                                              \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        QApplication application(argc, argv);                                                                          \
+        prepareApplication(application);                                                                               \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

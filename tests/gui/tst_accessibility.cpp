@@ -90,19 +90,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
 
-        QTest::newRow("frequency box") << "Text12" << "Frequency in megahertz";
-        QTest::newRow("overall whole part") << "Text2" << "Overall length, whole feet or metres";
-        QTest::newRow("overall remainder") << "Text5" << "Overall length, remainder";
-        QTest::newRow("coax whole part") << "Text6" << "Coax section, whole feet or metres";
-        QTest::newRow("coax remainder") << "Text9" << "Coax section, remainder";
-        QTest::newRow("cable list") << "List1" << "Cable type";
-        QTest::newRow("end detail button") << "Command1" << "View end detail";
-        QTest::newRow("centre detail button") << "Command2" << "View centre detail";
-        QTest::newRow("feet button") << "Command3" << "Calculate in feet and inches";
-        QTest::newRow("overall whole part's unit") << "Text3" << "Overall length, unit of the whole part";
-        QTest::newRow("overall remainder's unit") << "Text4" << "Overall length, unit of the remainder";
-        QTest::newRow("coax whole part's unit") << "Text7" << "Coax section, unit of the whole part";
-        QTest::newRow("coax remainder's unit") << "Text8" << "Coax section, unit of the remainder";
+        QTest::newRow("frequency box") << "Text12"
+                                       << "Frequency in megahertz";
+        QTest::newRow("overall whole part") << "Text2"
+                                            << "Overall length, whole feet or metres";
+        QTest::newRow("overall remainder") << "Text5"
+                                           << "Overall length, remainder";
+        QTest::newRow("coax whole part") << "Text6"
+                                         << "Coax section, whole feet or metres";
+        QTest::newRow("coax remainder") << "Text9"
+                                        << "Coax section, remainder";
+        QTest::newRow("cable list") << "List1"
+                                    << "Cable type";
+        QTest::newRow("end detail button") << "Command1"
+                                           << "View end detail";
+        QTest::newRow("centre detail button") << "Command2"
+                                              << "View centre detail";
+        QTest::newRow("feet button") << "Command3"
+                                     << "Calculate in feet and inches";
+        QTest::newRow("overall whole part's unit") << "Text3"
+                                                   << "Overall length, unit of the whole part";
+        QTest::newRow("overall remainder's unit") << "Text4"
+                                                  << "Overall length, unit of the remainder";
+        QTest::newRow("coax whole part's unit") << "Text7"
+                                                << "Coax section, unit of the whole part";
+        QTest::newRow("coax remainder's unit") << "Text8"
+                                               << "Coax section, unit of the remainder";
     }
 
     void namesSayWhatControlsHold()
@@ -137,11 +150,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("order");
 
         QTest::newRow("main window") << WindowKind::Main
-                                     << QStringList{"Text1", "Picture1", "Text2", "Text3", "Text4", "Text5", "Text6",
-                                                    "Text7", "Text8", "Text9", "Command1", "Text10", "Text11",
-                                                    "Command2", "Text12", "Text13", "Text14", "List1", "Text15",
-                                                    "Command3", "Text16", "Text17", "Text18", "mnuWeb", "Command4",
-                                                    "Text19"};
+                                     << QStringList{"Text1",    "Picture1", "Text2",  "Text3",  "Text4",    "Text5",
+                                                    "Text6",    "Text7",    "Text8",  "Text9",  "Command1", "Text10",
+                                                    "Text11",   "Command2", "Text12", "Text13", "Text14",   "List1",
+                                                    "Text15",   "Command3", "Text16", "Text17", "Text18",   "mnuWeb",
+                                                    "Command4", "Text19"};
         QTest::newRow("center detail") << WindowKind::CenterDetail << QStringList{"Picture1", "Command1"};
         QTest::newRow("end detail") << WindowKind::EndDetail << QStringList{"cmdOK", "picIcon", "Text1"};
         QTest::newRow("website") << WindowKind::Website << QStringList{"lblWebPage"};
@@ -190,8 +203,8 @@ private Q_SLOTS:
     {
         QFETCH(WindowKind, kind);
         QFETCH(QString, button);
-        for (const auto &[key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
-                                             std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        for (const auto &[key, modifiers] :
+             {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
             auto *pressed = program->showWindow(kind)->findChild<QPushButton *>(button);
             pressed->setFocus(Qt::TabFocusReason);
             QSignalSpy clicks(pressed, &QPushButton::clicked);
@@ -240,7 +253,8 @@ private Q_SLOTS:
         QCOMPARE(focusName(), QStringLiteral("lblWebPage"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
         QCOMPARE(program->launcher.launches.size(), std::size_t(1));
-        QCOMPARE(program->launcher.launches.front().commandLine, QStringLiteral("start.exe http://www.example.com/coax/"));
+        QCOMPARE(program->launcher.launches.front().commandLine,
+                 QStringLiteral("start.exe http://www.example.com/coax/"));
     }
 
     // The mouse finds the window as it always was: no focus mark on the link
@@ -268,26 +282,38 @@ private Q_SLOTS:
         // What the description says, in this order.
         QTest::addColumn<QStringList>("description");
 
-        QTest::newRow("main window") << WindowKind::Main << "" << int(QAccessible::Window) << "QUORVEL" << QStringList();
+        QTest::newRow("main window") << WindowKind::Main << "" << int(QAccessible::Window) << "QUORVEL"
+                                     << QStringList();
         QTest::newRow("center detail window")
             << WindowKind::CenterDetail << "" << int(QAccessible::Window) << "Center detail" << QStringList();
         QTest::newRow("end detail window")
             << WindowKind::EndDetail << "" << int(QAccessible::Window) << "END DETAIL" << QStringList();
-        QTest::newRow("website window")
-            << WindowKind::Website << "" << int(QAccessible::Window) << "Web Page Link" << QStringList();
-        QTest::newRow("antenna drawing")
-            << WindowKind::Main << "Picture1" << int(QAccessible::Graphic) << "Drawing of the coaxial dipole"
-            << QStringList{"coax section", "boxes above the drawing measure it"};
-        QTest::newRow("center drawing")
-            << WindowKind::CenterDetail << "Picture1" << int(QAccessible::Graphic) << "Center detail drawing"
-            << QStringList{"STRIP 1 OR 2 INCHES OF OUTER", "INSULATOR OFF, CUT THE BRAID", "AND DRESS IT INTO LEADS",
-                           "DO NOT CUT THE CENTER CONDUCTOR", "SOLDER THE", "LEADS TO THE", "FEEDLINE",
-                           "50 OHM FEEDLINE"};
-        QTest::newRow("end drawing")
-            << WindowKind::EndDetail << "picIcon" << int(QAccessible::Graphic) << "End detail drawing"
-            << QStringList{"MEASURE VELOCITY LENGTH TO THE", "SOLDER POINT", "YOU MAY STRIP THE COAX CENTER",
-                           "CONDUCTOR BACK TO THIS POINT", "OR SOLDER A LENGTH OF WIRE IN", "MEASURE TOTAL LENGTH",
-                           "TO THE END OF THE LOOP", "USE NONCONDUCTIVE ROPE TO TIE TO", "SUPPORT ANCHOR POINT"};
+        QTest::newRow("website window") << WindowKind::Website << "" << int(QAccessible::Window) << "Web Page Link"
+                                        << QStringList();
+        QTest::newRow("antenna drawing") << WindowKind::Main << "Picture1" << int(QAccessible::Graphic)
+                                         << "Drawing of the coaxial dipole"
+                                         << QStringList{"coax section", "boxes above the drawing measure it"};
+        QTest::newRow("center drawing") << WindowKind::CenterDetail << "Picture1" << int(QAccessible::Graphic)
+                                        << "Center detail drawing"
+                                        << QStringList{"STRIP 1 OR 2 INCHES OF OUTER",
+                                                       "INSULATOR OFF, CUT THE BRAID",
+                                                       "AND DRESS IT INTO LEADS",
+                                                       "DO NOT CUT THE CENTER CONDUCTOR",
+                                                       "SOLDER THE",
+                                                       "LEADS TO THE",
+                                                       "FEEDLINE",
+                                                       "50 OHM FEEDLINE"};
+        QTest::newRow("end drawing") << WindowKind::EndDetail << "picIcon" << int(QAccessible::Graphic)
+                                     << "End detail drawing"
+                                     << QStringList{"MEASURE VELOCITY LENGTH TO THE",
+                                                    "SOLDER POINT",
+                                                    "YOU MAY STRIP THE COAX CENTER",
+                                                    "CONDUCTOR BACK TO THIS POINT",
+                                                    "OR SOLDER A LENGTH OF WIRE IN",
+                                                    "MEASURE TOTAL LENGTH",
+                                                    "TO THE END OF THE LOOP",
+                                                    "USE NONCONDUCTIVE ROPE TO TIE TO",
+                                                    "SUPPORT ANCHOR POINT"};
         QTest::newRow("address") << WindowKind::Website << "lblWebPage" << int(QAccessible::Link)
                                  << "http://www.example.com/coax" << QStringList();
     }
@@ -331,9 +357,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("overall");
         QTest::addColumn<QString>("coax");
-        QTest::newRow("feet") << "Command3" << "Overall length 34 FEET 7.774658 INCHES"
+        QTest::newRow("feet") << "Command3"
+                              << "Overall length 34 FEET 7.774658 INCHES"
                               << "Coax section 25 FEET 11.83099 INCHES";
-        QTest::newRow("metric") << "Command4" << "Overall length 10 METERS 54.92964 CM"
+        QTest::newRow("metric") << "Command4"
+                                << "Overall length 10 METERS 54.92964 CM"
                                 << "Coax section 7 METERS 91.1972 CM";
     }
 

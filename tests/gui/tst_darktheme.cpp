@@ -61,7 +61,7 @@ bool showsText(const QWidget *widget)
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
         return !button->text().isEmpty();
     return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QTextEdit *>(widget)
-        || qobject_cast<const QListWidget *>(widget);
+           || qobject_cast<const QListWidget *>(widget);
 }
 
 // The text contrast of every control of every window, by window and name,
@@ -74,12 +74,13 @@ std::map<QString, double> measureTextContrasts()
     program.typeFrequency(QStringLiteral("14.2"));
     program.pickCable(1);
     program.press("Command3");
-    for (const WindowKind kind : {WindowKind::Main, WindowKind::CenterDetail, WindowKind::EndDetail,
-                                  WindowKind::Website}) {
+    for (const WindowKind kind :
+         {WindowKind::Main, WindowKind::CenterDetail, WindowKind::EndDetail, WindowKind::Website}) {
         QWidget *window = program.showWindow(kind);
         for (QWidget *control : window->findChildren<QWidget *>()) {
             if (showsText(control))
-                contrasts[window->objectName() + u'.' + control->objectName()] = textContrast(control->grab().toImage());
+                contrasts[window->objectName() + u'.' + control->objectName()] =
+                    textContrast(control->grab().toImage());
         }
     }
     return contrasts;

@@ -23,7 +23,8 @@ private Q_SLOTS:
     {
         QCOMPARE(program->form1->windowTitle(), QStringLiteral("QUORVEL"));
         QCOMPARE(program->box("Text12")->text(), QStringLiteral("000.000"));
-        QCOMPARE(program->resultTexts(), QStringList({"000", "00.00", "000", "00.00", "FEET", "FEET", "INCHES", "INCHES"}));
+        QCOMPARE(program->resultTexts(),
+                 QStringList({"000", "00.00", "000", "00.00", "FEET", "FEET", "INCHES", "INCHES"}));
 
         QCOMPARE(list()->count(), int(calc::CableCatalogue.size()));
         QCOMPARE(list()->item(0)->text(), QStringLiteral("RG-6"));
@@ -41,10 +42,11 @@ private Q_SLOTS:
 
         for (const KnownResult &known : KnownResults)
             QTest::newRow(known.name) << known.frequency << known.cable << known.button << known.results;
-        QTest::newRow("3.5 MHz RG-58 metric") << "3.5" << 9 << "Command4"
-                                              << QStringList{"42", "79.99992", "28", "24.80011", "METERS", "METERS", "CM", "CM"};
-        QTest::newRow("blanks around the frequency") << " 4.92 " << 2 << "Command3"
-                                                     << QStringList{"100", "0", "66", "0", "FEET", "FEET", "INCHES", "INCHES"};
+        QTest::newRow("3.5 MHz RG-58 metric")
+            << "3.5" << 9 << "Command4"
+            << QStringList{"42", "79.99992", "28", "24.80011", "METERS", "METERS", "CM", "CM"};
+        QTest::newRow("blanks around the frequency")
+            << " 4.92 " << 2 << "Command3" << QStringList{"100", "0", "66", "0", "FEET", "FEET", "INCHES", "INCHES"};
     }
 
     void calculatesThroughTheControls()
@@ -103,12 +105,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<RuntimeError>("error");
 
-        QTest::newRow("initial 000.000 feet") << "000.000" << "Command3" << RuntimeError::DivisionByZero;
-        QTest::newRow("zero metric") << "0" << "Command4" << RuntimeError::DivisionByZero;
-        QTest::newRow("letters") << "abc" << "Command3" << RuntimeError::TypeMismatch;
-        QTest::newRow("empty box") << "" << "Command4" << RuntimeError::TypeMismatch;
-        QTest::newRow("beyond float range") << "1E39" << "Command3" << RuntimeError::Overflow;
-        QTest::newRow("quotient beyond float range") << "1E-37" << "Command4" << RuntimeError::Overflow;
+        QTest::newRow("initial 000.000 feet") << "000.000"
+                                              << "Command3" << RuntimeError::DivisionByZero;
+        QTest::newRow("zero metric") << "0"
+                                     << "Command4" << RuntimeError::DivisionByZero;
+        QTest::newRow("letters") << "abc"
+                                 << "Command3" << RuntimeError::TypeMismatch;
+        QTest::newRow("empty box") << ""
+                                   << "Command4" << RuntimeError::TypeMismatch;
+        QTest::newRow("beyond float range") << "1E39"
+                                            << "Command3" << RuntimeError::Overflow;
+        QTest::newRow("quotient beyond float range") << "1E-37"
+                                                     << "Command4" << RuntimeError::Overflow;
     }
 
     void reportsErrorsAndKeepsEverything()
@@ -155,10 +163,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("leftMark");
         QTest::addColumn<QString>("rightMark");
 
-        QTest::newRow("overall length") << "overall" << QStringList{"Text2", "Text3", "Text5", "Text4"}
-                                        << "Line3" << "Line1" << "Line2";
-        QTest::newRow("coax section") << "coax" << QStringList{"Text6", "Text7", "Text9", "Text8"}
-                                      << "Line8" << "Line6" << "Line7";
+        QTest::newRow("overall length") << "overall" << QStringList{"Text2", "Text3", "Text5", "Text4"} << "Line3"
+                                        << "Line1"
+                                        << "Line2";
+        QTest::newRow("coax section") << "coax" << QStringList{"Text6", "Text7", "Text9", "Text8"} << "Line8"
+                                      << "Line6"
+                                      << "Line7";
     }
 
     void resultBoxesStandOnTheirDimensionLines()
@@ -172,9 +182,7 @@ private Q_SLOTS:
         program->form1->resize(1200, 800);
         QCoreApplication::processEvents();
 
-        auto widget = [this](const QString &name) {
-            return program->form1->findChild<QWidget *>(name);
-        };
+        auto widget = [this](const QString &name) { return program->form1->findChild<QWidget *>(name); };
         const int lineY = widget(dimensionLine)->geometry().top();
         const int left = widget(leftMark)->geometry().left();
         const int right = widget(rightMark)->geometry().left();

@@ -103,7 +103,8 @@ private Q_SLOTS:
             << QStringLiteral("14.2") + repeatedTo(QStringLiteral(" "), Megabyte) + QStringLiteral("x") << mismatch;
 
         QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0664.\u0662") << mismatch;
-        QTest::newRow("Eastern Arabic-Indic digits and separator") << QStringLiteral("\u06F1\u06F4\u066B\u06F2") << mismatch;
+        QTest::newRow("Eastern Arabic-Indic digits and separator")
+            << QStringLiteral("\u06F1\u06F4\u066B\u06F2") << mismatch;
         QTest::newRow("Arabic decimal separator") << QStringLiteral("14\u066B2") << mismatch;
         QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF14.\uFF12") << mismatch;
         QTest::newRow("full-width full stop") << QStringLiteral("14\uFF0E2") << mismatch;
@@ -158,7 +159,8 @@ private Q_SLOTS:
             if (n != 12)
                 QTest::addRow("Form1 Text%d", n) << "Form1" << QStringLiteral("Text%1").arg(n);
         }
-        QTest::newRow("end detail Text1") << "frmAbout1" << "Text1";
+        QTest::newRow("end detail Text1") << "frmAbout1"
+                                          << "Text1";
     }
 
     void otherBoxesTakeAMegabyteAndNothingReadsThem()
@@ -166,8 +168,8 @@ private Q_SLOTS:
         QFETCH(QString, window);
         QFETCH(QString, boxName);
 
-        QWidget *owner = program->showWindow(window == QLatin1String("frmAbout1") ? WindowKind::EndDetail
-                                                                                  : WindowKind::Main);
+        QWidget *owner =
+            program->showWindow(window == QLatin1String("frmAbout1") ? WindowKind::EndDetail : WindowKind::Main);
         QWidget *target = owner->findChild<QWidget *>(boxName);
         QVERIFY(target);
 
@@ -181,7 +183,8 @@ private Q_SLOTS:
         QVERIFY(multiLine ? QString(text).replace(QChar(0xA0), u' ') == held : text == held);
 
         verifyStillCalculates();
-        const bool resultBox = owner == program->form1
+        const bool resultBox =
+            owner == program->form1
             && QStringList{"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"}.contains(boxName);
         if (!resultBox)
             QCOMPARE(textOf(target), held);

@@ -38,7 +38,6 @@ constexpr int WarmUpRounds = 10;
 constexpr qint64 HeapGrowthBound = 512 * 1024;
 constexpr qint64 ResidentGrowthBound = 4 * 1024 * 1024;
 
-
 QByteArray describeGrowth(const MemoryUse &before, const MemoryUse &after)
 {
     return QByteArray("heap ") + QByteArray::number(before.heapBytes) + " -> " + QByteArray::number(after.heapBytes)

@@ -77,39 +77,58 @@ private Q_SLOTS:
         const QString commaFeet = QStringLiteral("34 7,774658 25 11,83099");
         const QString untouched = QStringLiteral("000 00.00 000 00.00");
 
-        QTest::newRow("German") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14,2" << "," << commaMetric << commaFeet
-                                << "14,2" << "";
-        QTest::newRow("German from LANG") << QStringList{"LANG=de_DE.UTF-8"} << "14,2" << "," << commaMetric
-                                          << commaFeet << "14,2" << "";
+        QTest::newRow("German") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14,2"
+                                << "," << commaMetric << commaFeet << "14,2"
+                                << "";
+        QTest::newRow("German from LANG") << QStringList{"LANG=de_DE.UTF-8"} << "14,2"
+                                          << "," << commaMetric << commaFeet << "14,2"
+                                          << "";
         QTest::newRow("German numbers, English words")
-            << QStringList{"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14,2" << "," << commaMetric << commaFeet
-            << "14,2" << "";
+            << QStringList{"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14,2"
+            << "," << commaMetric << commaFeet << "14,2"
+            << "";
         QTest::newRow("LC_ALL over German numbers")
-            << QStringList{"LC_ALL=en_GB.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14.2" << "." << dotMetric << dotFeet
-            << "14.2" << "";
-        QTest::newRow("French") << QStringList{"LC_ALL=fr_FR.UTF-8"} << "14,2" << "," << commaMetric << commaFeet
-                                << "14,2" << "";
-        QTest::newRow("German without encoding") << QStringList{"LC_ALL=de_DE"} << "14,2" << "," << commaMetric
-                                                 << commaFeet << "14,2" << "";
-        QTest::newRow("Arabic, a two-byte separator")
-            << QStringList{"LC_ALL=ar_EG.UTF-8"} << "14٫2" << "٫" << "10 54٫92964 7 91٫1972"
-            << "34 7٫774658 25 11٫83099" << "14٫2" << "";
+            << QStringList{"LC_ALL=en_GB.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14.2"
+            << "." << dotMetric << dotFeet << "14.2"
+            << "";
+        QTest::newRow("French") << QStringList{"LC_ALL=fr_FR.UTF-8"} << "14,2"
+                                << "," << commaMetric << commaFeet << "14,2"
+                                << "";
+        QTest::newRow("German without encoding") << QStringList{"LC_ALL=de_DE"} << "14,2"
+                                                 << "," << commaMetric << commaFeet << "14,2"
+                                                 << "";
+        QTest::newRow("Arabic, a two-byte separator") << QStringList{"LC_ALL=ar_EG.UTF-8"} << "14٫2"
+                                                      << "٫"
+                                                      << "10 54٫92964 7 91٫1972"
+                                                      << "34 7٫774658 25 11٫83099"
+                                                      << "14٫2"
+                                                      << "";
         // The separator of the settings, and only that one.
-        QTest::newRow("German, dot typed") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14.2" << "," << untouched
-                                           << untouched << "0" << "13 13";
-        QTest::newRow("C, comma typed") << QStringList{"LANG=C"} << "14,2" << "." << untouched << untouched << "0"
+        QTest::newRow("German, dot typed") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14.2"
+                                           << "," << untouched << untouched << "0"
+                                           << "13 13";
+        QTest::newRow("C, comma typed") << QStringList{"LANG=C"} << "14,2"
+                                        << "." << untouched << untouched << "0"
                                         << "13 13";
 
-        QTest::newRow("unknown locale") << QStringList{"LC_ALL=xx_YY.bogus"} << "14.2" << "." << dotMetric << dotFeet
-                                        << "14.2" << "";
-        QTest::newRow("empty LC_ALL") << QStringList{"LC_ALL="} << "14.2" << "." << dotMetric << dotFeet << "14.2"
+        QTest::newRow("unknown locale") << QStringList{"LC_ALL=xx_YY.bogus"} << "14.2"
+                                        << "." << dotMetric << dotFeet << "14.2"
+                                        << "";
+        QTest::newRow("empty LC_ALL") << QStringList{"LC_ALL="} << "14.2"
+                                      << "." << dotMetric << dotFeet << "14.2"
                                       << "";
-        QTest::newRow("LANG=C") << QStringList{"LANG=C"} << "14.2" << "." << dotMetric << dotFeet << "14.2" << "";
-        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX"} << "14.2" << "." << dotMetric << dotFeet << "14.2"
+        QTest::newRow("LANG=C") << QStringList{"LANG=C"} << "14.2"
+                                << "." << dotMetric << dotFeet << "14.2"
+                                << "";
+        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX"} << "14.2"
+                               << "." << dotMetric << dotFeet << "14.2"
                                << "";
-        QTest::newRow("no settings at all") << QStringList{} << "14.2" << "." << dotMetric << dotFeet << "14.2" << "";
-        QTest::newRow("garbage") << QStringList{"LC_ALL=@@;$(x)\x7f"} << "14.2" << "." << dotMetric << dotFeet
-                                 << "14.2" << "";
+        QTest::newRow("no settings at all") << QStringList{} << "14.2"
+                                            << "." << dotMetric << dotFeet << "14.2"
+                                            << "";
+        QTest::newRow("garbage") << QStringList{"LC_ALL=@@;$(x)\x7f"} << "14.2"
+                                 << "." << dotMetric << dotFeet << "14.2"
+                                 << "";
     }
 
     void startsAndCalculatesWithTheUsersSeparator()

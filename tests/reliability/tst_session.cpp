@@ -54,7 +54,8 @@ private Q_SLOTS:
         press("mnuWeb");
         QVERIFY(form1.endDetail().window() && form1.centerDetail().window() && form1.website().window());
         QVERIFY(QTest::qWaitForWindowExposed(form1.website().window()));
-        QTest::mouseClick(form1.endDetail().window()->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTest::mouseClick(form1.endDetail().window()->findChild<QPushButton *>(QStringLiteral("cmdOK")),
+                          Qt::LeftButton);
         QTest::mouseClick(form1.centerDetail().window()->findChild<QPushButton *>(QStringLiteral("Command1")),
                           Qt::LeftButton);
 
@@ -76,9 +77,9 @@ private Q_SLOTS:
         press("Command3");
         QTest::mouseClick(form1.website().window()->findChild<QLabel *>(QStringLiteral("lblWebPage")), Qt::LeftButton);
         QCOMPARE(program->watchdog.closed(), QStringList({QStringLiteral("Run-time error '13':\n\nType mismatch"),
-                                                QStringLiteral("Run-time error '6':\n\nOverflow"),
-                                                QStringLiteral("Run-time error '11':\n\nDivision by zero"),
-                                                QStringLiteral("Run-time error '53':\n\nFile not found")}));
+                                                          QStringLiteral("Run-time error '6':\n\nOverflow"),
+                                                          QStringLiteral("Run-time error '11':\n\nDivision by zero"),
+                                                          QStringLiteral("Run-time error '53':\n\nFile not found")}));
 
         QVERIFY(form1.website().window()->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -61,9 +61,12 @@ private Q_SLOTS:
         QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QString>("objectName");
         QTest::addColumn<QString>("title");
-        QTest::newRow("center detail") << WindowKind::CenterDetail << "Form2" << "Center detail";
-        QTest::newRow("end detail") << WindowKind::EndDetail << "frmAbout1" << "END DETAIL";
-        QTest::newRow("website") << WindowKind::Website << "web" << "Web Page Link";
+        QTest::newRow("center detail") << WindowKind::CenterDetail << "Form2"
+                                       << "Center detail";
+        QTest::newRow("end detail") << WindowKind::EndDetail << "frmAbout1"
+                                    << "END DETAIL";
+        QTest::newRow("website") << WindowKind::Website << "web"
+                                 << "Web Page Link";
     }
 
     void opensOnceWhateverTheClicks()
@@ -250,7 +253,8 @@ private Q_SLOTS:
                 program->form1->close();
                 break;
             case 1:
-                runningWithOneWindow = lastClosed.isEmpty() && program->window(kind) && program->window(kind)->isVisible();
+                runningWithOneWindow =
+                    lastClosed.isEmpty() && program->window(kind) && program->window(kind)->isVisible();
                 program->window(kind)->close();
                 break;
             default:
@@ -373,8 +377,10 @@ private Q_SLOTS:
         QTest::addColumn<WindowKind>("kind");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("center detail, light yellow") << WindowKind::CenterDetail << QPoint(3, 3) << QColor(255, 255, 128);
-        QTest::newRow("end detail, yellow below the picture") << WindowKind::EndDetail << QPoint(3, 430) << QColor(255, 255, 0);
+        QTest::newRow("center detail, light yellow")
+            << WindowKind::CenterDetail << QPoint(3, 3) << QColor(255, 255, 128);
+        QTest::newRow("end detail, yellow below the picture")
+            << WindowKind::EndDetail << QPoint(3, 430) << QColor(255, 255, 0);
         QTest::newRow("end detail, white text box") << WindowKind::EndDetail << QPoint(352, 235) << QColor(Qt::white);
         QTest::newRow("website, dialog face")
             << WindowKind::Website << QPoint(3, 118) << QApplication::palette().color(QPalette::Window);
@@ -456,9 +462,8 @@ private Q_SLOTS:
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect needed = metrics.boundingRect(label->contentsRect(), flags, label->text());
         QCOMPARE(needed.height() / metrics.lineSpacing(), lines);
-        QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("needs %1x%2")
-                                                                      .arg(needed.width())
-                                                                      .arg(needed.height())));
+        QVERIFY2(label->contentsRect().contains(needed),
+                 qPrintable(QStringLiteral("needs %1x%2").arg(needed.width()).arg(needed.height())));
     }
 };
 

@@ -43,9 +43,9 @@ private Q_SLOTS:
             QSKIP("Xvfb is not installed");
         // The server picks a free display and writes its number to stdout
         // once it accepts connections.
-        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                            QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp")});
+        server.start(xvfb,
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                      QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         if (!server.waitForStarted(10000))
             QSKIP("Xvfb could not be started");
         QDeadlineTimer deadline(20000);

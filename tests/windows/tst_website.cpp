@@ -134,8 +134,8 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QVERIFY(qAlpha(image.pixel(12, 12)) != 0);
 
-        for (QWidget *other : {static_cast<QWidget *>(label("Label1")), static_cast<QWidget *>(label("Label2")),
-                               window}) {
+        for (QWidget *other :
+             {static_cast<QWidget *>(label("Label1")), static_cast<QWidget *>(label("Label2")), window}) {
             QVERIFY2(!other->testAttribute(Qt::WA_SetCursor), qPrintable(other->objectName()));
             QCOMPARE(other->cursor().shape(), Qt::ArrowCursor);
         }

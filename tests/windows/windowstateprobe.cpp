@@ -38,8 +38,8 @@ xcb_atom_t atom(const char *name)
 
 QString atomName(xcb_atom_t value)
 {
-    xcb_get_atom_name_reply_t *reply = xcb_get_atom_name_reply(connection(), xcb_get_atom_name(connection(), value),
-                                                                nullptr);
+    xcb_get_atom_name_reply_t *reply =
+        xcb_get_atom_name_reply(connection(), xcb_get_atom_name(connection(), value), nullptr);
     QString name;
     if (reply)
         name = QString::fromLatin1(xcb_get_atom_name_name(reply), xcb_get_atom_name_name_length(reply));
@@ -101,7 +101,8 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     bool ok = report(out, program.form1, 1) && report(out, program.form1->centerDetail().window(), 1)
-        && report(out, program.form1->endDetail().window(), 1) && report(out, program.form1->website().window(), 1);
+              && report(out, program.form1->endDetail().window(), 1)
+              && report(out, program.form1->website().window(), 1);
 
     program.form1->endDetail().window()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
