@@ -19,7 +19,7 @@ private:
     QListWidget *list() const { return program->control<QListWidget>("List1"); }
 
 private Q_SLOTS:
-    void startsWithDesignedTextsAndCableList()
+    void startsWithItsTextsAndCableList()
     {
         QCOMPARE(program->form1->windowTitle(), QStringLiteral("QUORVEL"));
         QCOMPARE(program->box("Text12")->text(), QStringLiteral("000.000"));
