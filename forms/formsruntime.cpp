@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QPalette>
 #include <QProxyStyle>
@@ -68,8 +69,10 @@ public:
 
 void applyFormsLook(QApplication &application)
 {
-    QFont::insertSubstitution(QString::fromLatin1(FormsFontFamily), QString::fromLatin1(FormsFontSubstitute));
-    QFont font(QString::fromLatin1(FormsFontFamily));
+    // Naming a face that exists spares the font system a failed look-up and
+    // the fallback lists it builds after one.
+    const QString family = QString::fromLatin1(FormsFontFamily);
+    QFont font(QFontDatabase::hasFamily(family) ? family : QString::fromLatin1(FormsFontSubstitute));
     font.setPixelSize(FormsFontPixelSize);
     application.setFont(font);
     application.setStyle(new FormsStyle);

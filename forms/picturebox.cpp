@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "picturebox.h"
 
+#include "imagefile.h"
+
 #include <QPainter>
 
 PictureBox::PictureBox(QWidget *parent)
@@ -13,9 +15,10 @@ PictureBox::PictureBox(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::setPicture(const QPixmap &picture)
+void PictureBox::setPictureFile(const QString &fileName)
 {
-    m_picture = picture;
+    m_pictureFile = fileName;
+    m_picture = QPixmap::fromImage(readImageFile(fileName));
     fitToPicture();
     update();
 }

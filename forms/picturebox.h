@@ -8,18 +8,19 @@
 // of its inner area, clipped there, on the button face. With autoSize it takes
 // the bitmap's size plus its border. A control inside it is positioned, as any
 // Qt child, from the box's outer corner: a form places it at its position in
-// the bitmap plus the 2-pixel border.
+// the bitmap plus the 2-pixel border. The bitmap is named by its file, whose
+// suffix names its format.
 class PictureBox : public QFrame
 {
     Q_OBJECT
-    Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
+    Q_PROPERTY(QString pictureFile READ pictureFile WRITE setPictureFile)
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    QPixmap picture() const { return m_picture; }
-    void setPicture(const QPixmap &picture);
+    QString pictureFile() const { return m_pictureFile; }
+    void setPictureFile(const QString &fileName);
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
 
@@ -29,6 +30,7 @@ protected:
 private:
     void fitToPicture();
 
+    QString m_pictureFile;
     QPixmap m_picture;
     bool m_autoSize = false;
 };

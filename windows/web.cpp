@@ -4,6 +4,7 @@
 
 #include "errorreporter.h"
 #include "formsruntime.h"
+#include "imagefile.h"
 #include "programlauncher.h"
 
 #include <QCursor>
@@ -23,14 +24,15 @@ constexpr QPoint StoredPosition(142, 113);
 QCursor cursorFromFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QImage image = readImageFile(path);
+    if (image.isNull() || !file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray bytes = file.readAll();
-    QPixmap image;
-    if (bytes.size() < 14 || !image.loadFromData(bytes))
+    const QByteArray header = file.read(14);
+    if (header.size() < 14)
         return {};
-    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-    return QCursor(image, qFromLittleEndian<quint16>(data + 10), qFromLittleEndian<quint16>(data + 12));
+    const auto *data = reinterpret_cast<const uchar *>(header.constData());
+    return QCursor(QPixmap::fromImage(image), qFromLittleEndian<quint16>(data + 10),
+                   qFromLittleEndian<quint16>(data + 12));
 }
 }
 

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#include "imagefile.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+QImage readImageFile(const QString &fileName)
+{
+    QImageReader reader(fileName, QFileInfo(fileName).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
