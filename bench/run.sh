@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds the benchmarks in build-bench/ (Release),
-# then prints every figure: start-up to first paint and peak memory against
-# the bare-window floor, under Xvfb and offscreen, and the hot paths in
-# nanoseconds. Safe to run again.
+# then prints every figure: start-up to first paint and peak memory, the
+# program against the floor that paints a line of text run by run, under
+# Xvfb and offscreen, and the hot paths in nanoseconds. Safe to run again.
 #
 #   bench/run.sh [--runs N] [--warmup N] [--no-xvfb] [--no-offscreen] [--probe LABEL=PATH]...
+#                [--samples FILE]
 #
-# The options go to the start-up benchmark. Other developers' builds on the
-# same machine show up as noise in the wall times: run it on a quiet machine.
+# The options go to the start-up benchmark; --samples keeps every start in a
+# tab-separated file. Other developers' builds on the same machine show up
+# as noise in the wall times (the run-by-run ratios suffer least): run it on
+# a quiet machine for figures to publish.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
