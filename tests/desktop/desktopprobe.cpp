@@ -89,7 +89,7 @@ private:
     void print()
     {
         for (; m_printed < m_launcher.launches.size(); ++m_printed)
-            out() << "launch " << m_launcher.launches[m_printed].commandLine << Qt::endl;
+            out() << "launch " << m_launcher.launches[m_printed] << Qt::endl;
     }
 
     const RecordingLauncher &m_launcher;

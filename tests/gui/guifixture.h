@@ -41,17 +41,14 @@ public:
 class RecordingLauncher final : public ProgramLauncher
 {
 public:
-    struct Launch {
-        QString commandLine;
-    };
-
     std::optional<LaunchError> start(const QString &commandLine) override
     {
-        launches.push_back({commandLine});
+        launches.push_back(commandLine);
         return failWith;
     }
 
-    std::vector<Launch> launches;
+    // The command lines, in the order they were started.
+    std::vector<QString> launches;
     std::optional<LaunchError> failWith;
 };
 
