@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formsruntime.h"
 
+#include "controlproperties.h"
 #include "formsaccessibility.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOption>
 
 namespace {
 // The forms are laid out for this face at 8.25 pt on a 96 dpi screen, that is
@@ -63,7 +65,20 @@ public:
 
     QPalette standardPalette() const override { return standardLightScheme(); }
     void polish(QPalette &palette) override { palette = standardLightScheme(); }
+    void polish(QWidget *widget) override
+    {
+        QProxyStyle::polish(widget);
+        applyControlProperties(widget);
+    }
     using QProxyStyle::polish;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_Widget && paintFormBackground(widget, painter, option->rect))
+            return;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
 };
 }
 
