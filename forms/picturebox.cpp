@@ -18,7 +18,7 @@ PictureBox::PictureBox(QWidget *parent)
 void PictureBox::setPictureFile(const QString &fileName)
 {
     m_pictureFile = fileName;
-    m_picture = QPixmap::fromImage(readImageFile(fileName));
+    m_picture = readImageFile(fileName);
     fitToPicture();
     update();
 }
@@ -45,5 +45,5 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // pixel must stay a crisp square.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setClipRect(contentsRect());
-    painter.drawPixmap(contentsRect().topLeft(), m_picture);
+    painter.drawImage(contentsRect().topLeft(), m_picture);
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QFrame>
-#include <QPixmap>
+#include <QImage>
 
 // A picture box: a sunken frame that shows its bitmap unscaled at the top-left
 // of its inner area, clipped there, on the button face. With autoSize it takes
@@ -31,6 +31,8 @@ private:
     void fitToPicture();
 
     QString m_pictureFile;
-    QPixmap m_picture;
+    // Kept as read: the main window's drawing has one bit a pixel, and a
+    // copy in the screen's format would take 32.
+    QImage m_picture;
     bool m_autoSize = false;
 };
