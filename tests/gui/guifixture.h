@@ -28,6 +28,12 @@
 #include <optional>
 #include <vector>
 
+// The colour a widget shows at a point, as rendered.
+inline QColor pixelAt(QWidget *widget, QPoint point)
+{
+    return widget->grab().toImage().pixelColor(point);
+}
+
 class RecordingErrorReporter final : public ErrorReporter
 {
 public:

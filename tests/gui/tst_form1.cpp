@@ -33,6 +33,66 @@ private Q_SLOTS:
         QVERIFY(list()->selectedItems().isEmpty());
     }
 
+    // Colours and sizes come from each control's own properties; the form's
+    // colour fills the form but stays out of its controls' palettes, where
+    // it would tint the buttons' outlines.
+    void controlsShowTheirColoursAndSizes_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<QFont::Style>("style");
+        QTest::addColumn<bool>("bold");
+
+        const QColor green(128, 255, 128);
+        const QColor yellow(255, 255, 128);
+        const QColor face = QApplication::palette().color(QPalette::Window);
+        QTest::newRow("form") << "Form1" << QPoint(660, 3) << green << QColor(Qt::black) << 11 << QFont::StyleNormal
+                              << false;
+        QTest::newRow("title") << "Text1" << QPoint(1, 1) << green << QColor(Qt::black) << 24 << QFont::StyleNormal
+                               << false;
+        QTest::newRow("frequency") << "Text12" << QPoint(3, 3) << yellow << QColor(192, 0, 0) << 16
+                                   << QFont::StyleNormal << true;
+        QTest::newRow("cable list") << "List1" << QPoint(3, 3) << yellow << QColor(Qt::black) << 11
+                                    << QFont::StyleNormal << false;
+        QTest::newRow("note") << "Text18" << QPoint(1, 1) << green << QColor(Qt::black) << 13 << QFont::StyleNormal
+                              << false;
+        QTest::newRow("advice") << "Text19" << QPoint(1, 1) << green << QColor(255, 128, 0) << 11 << QFont::StyleNormal
+                                << false;
+        QTest::newRow("banner") << "Text17" << QPoint(1, 1) << green << QColor(Qt::black) << 16 << QFont::StyleItalic
+                                << true;
+        // No colour of its own: Fusion shades its face, and outlines it in a
+        // darker window colour.
+        QTest::newRow("button") << "Command3" << QPoint() << face << QColor(Qt::black) << 11 << QFont::StyleNormal
+                                << false;
+    }
+
+    void controlsShowTheirColoursAndSizes()
+    {
+        QFETCH(QString, control);
+        QFETCH(QPoint, point);
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        QFETCH(int, pixelSize);
+        QFETCH(QFont::Style, style);
+        QFETCH(bool, bold);
+
+        program->form1->show();
+        QWidget *widget =
+            program->form1->objectName() == control ? program->form1 : program->control<QWidget>(qPrintable(control));
+        QVERIFY(widget);
+        if (point.isNull())
+            QCOMPARE(widget->palette().color(QPalette::Window), background);
+        else
+            QCOMPARE(pixelAt(widget, point), background);
+        QCOMPARE(widget->palette().color(widget->foregroundRole()), text);
+        QCOMPARE(widget->font().pixelSize(), pixelSize);
+        QCOMPARE(widget->font().style(), style);
+        QCOMPARE(widget->font().bold(), bold);
+    }
+
     void calculatesThroughTheControls_data()
     {
         QTest::addColumn<QString>("frequency");

@@ -27,11 +27,6 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
-
-QColor pixelAt(QWidget *window, QPoint point)
-{
-    return window->grab().toImage().pixelColor(point);
-}
 }
 
 Q_DECLARE_METATYPE(Unload)
