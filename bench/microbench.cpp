@@ -2,7 +2,8 @@
 // The hot paths in nanoseconds: one press of the feet/inches button through
 // the real main window (handler, calculation and the eight box writes), the
 // same calculation against plain in-memory boxes (what the calculation costs
-// without Qt), and the two number conversions on typical and awkward texts.
+// without Qt), the two number conversions on typical and awkward texts, and
+// the opening of each detail window.
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
@@ -79,6 +80,35 @@ void BM_UnitButtonPressAndRepaint(benchmark::State &state)
         state.SkipWithError("the press reported an error");
 }
 BENCHMARK(BM_UnitButtonPressAndRepaint);
+
+// Opening a detail window as the user does, by its button, up to its first
+// painted frame; then closing it, which unloads it, so every opening builds
+// the window afresh.
+void BM_OpenWindow(benchmark::State &state, WindowKind kind)
+{
+    TestProgram program;
+    program.form1->show();
+    auto *button = program.control<QPushButton>(TestProgram::openingButton(kind));
+    QApplication::processEvents();
+
+    for (auto _ : state) {
+        button->click();
+        QWidget *window = program.window(kind);
+        if (!window) {
+            state.SkipWithError("the button opened no window");
+            return;
+        }
+        window->repaint();
+        state.PauseTiming();
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(BM_OpenWindow, center_detail, WindowKind::CenterDetail);
+BENCHMARK_CAPTURE(BM_OpenWindow, end_detail, WindowKind::EndDetail);
+BENCHMARK_CAPTURE(BM_OpenWindow, website, WindowKind::Website);
 
 // The main window's boxes as the calculation sees them, without widgets.
 class MemoryBoxes final : public calc::Form1Boxes
