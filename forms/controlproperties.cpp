@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "controlproperties.h"
 
+#include "imagefile.h"
+
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QVariant>
 #include <QWidget>
 
@@ -14,6 +18,7 @@ namespace {
 constexpr auto BackColor = "backColor";
 constexpr auto ForeColor = "foreColor";
 constexpr auto FontPixelSize = "fontPixelSize";
+constexpr auto IconFile = "iconFile";
 
 // The roles a control draws its background and its text with differ from
 // one kind of control to the next (a box fills with Base, a button with
@@ -33,6 +38,9 @@ void applyControlProperties(QWidget *widget)
     if (widget->isWindow()) {
         if (backColor.isValid())
             widget->setAttribute(Qt::WA_StyledBackground);
+        const QVariant iconFile = widget->property(IconFile);
+        if (iconFile.isValid())
+            widget->setWindowIcon(QIcon(QPixmap::fromImage(readImageFile(iconFile.toString()))));
     } else if (backColor.isValid() || foreColor.isValid()) {
         QPalette palette = widget->palette();
         if (backColor.isValid())

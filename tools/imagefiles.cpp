@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "imagefiles.h"
 
+#include <array>
+#include <cstdio>
 #include <fstream>
+#include <string>
 #include <stdexcept>
 
 namespace artwork {
@@ -194,6 +197,48 @@ Bytes encodeCursor(const Raster &raster, const Palette &palette, int bitsPerPixe
 {
     return encodeIconFamily(raster, palette, bitsPerPixel, transparent, cursorType,
                             static_cast<std::uint16_t>(hotSpot.x), static_cast<std::uint16_t>(hotSpot.y));
+}
+
+Bytes encodeXpm(const Raster &raster, const Palette &palette, Ink transparent, const char *name)
+{
+    // Palette index i is written as the i-th of these characters.
+    static constexpr char inkCharacters[] = "0123456789abcdefghijklmnopqrstuv";
+    static constexpr char transparentCharacter = '.';
+    if (palette.size() >= sizeof inkCharacters)
+        throw std::invalid_argument("too many colours for one character a pixel");
+
+    std::array<bool, 256> used{};
+    for (int y = 0; y < raster.height(); ++y)
+        for (int x = 0; x < raster.width(); ++x)
+            used[raster.at(x, y)] = true;
+    int colours = 0;
+    for (const bool isUsed : used)
+        colours += isUsed ? 1 : 0;
+
+    std::string text = "/* XPM */\nstatic const char *const " + std::string(name) + "[] = {\n";
+    text += '"' + std::to_string(raster.width()) + ' ' + std::to_string(raster.height()) + ' ' + std::to_string(colours)
+            + " 1\",\n";
+    if (used[transparent])
+        text += std::string("\"") + transparentCharacter + " c None\",\n";
+    for (std::size_t ink = 0; ink < palette.size(); ++ink) {
+        if (!used[ink] || ink == transparent)
+            continue;
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%02X%02X%02X", palette[ink].red, palette[ink].green, palette[ink].blue);
+        text += std::string("\"") + inkCharacters[ink] + " c " + colour + "\",\n";
+    }
+    for (int y = 0; y < raster.height(); ++y) {
+        text += '"';
+        for (int x = 0; x < raster.width(); ++x) {
+            const Ink ink = raster.at(x, y);
+            if (ink != transparent && ink >= palette.size())
+                throw std::invalid_argument("ink outside the palette");
+            text += ink == transparent ? transparentCharacter : inkCharacters[ink];
+        }
+        text += y + 1 < raster.height() ? "\",\n" : "\"\n";
+    }
+    text += "};\n";
+    return Bytes(text.begin(), text.end());
 }
 
 void writeFile(const std::filesystem::path &path, const Bytes &bytes)

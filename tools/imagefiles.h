@@ -8,7 +8,8 @@
 #include <vector>
 
 // Encoders for the device-independent bitmap family: plain .bmp files and the
-// .ico and .cur containers, which hold a bitmap plus a transparency mask.
+// .ico and .cur containers, which hold a bitmap plus a transparency mask;
+// and for X's text format .xpm, whose colours may be "None".
 namespace artwork {
 
 struct Colour {
@@ -34,6 +35,10 @@ Bytes encodeBmp(const Raster &raster, const Palette &palette, int bitsPerPixel);
 // bit count.
 Bytes encodeIcon(const Raster &raster, const Palette &palette, int bitsPerPixel, Ink transparent);
 Bytes encodeCursor(const Raster &raster, const Palette &palette, int bitsPerPixel, Ink transparent, Point hotSpot);
+
+// The image as the C array an .xpm file is, one character a pixel; pixels of
+// ink `transparent` are "None".
+Bytes encodeXpm(const Raster &raster, const Palette &palette, Ink transparent, const char *name);
 
 void writeFile(const std::filesystem::path &path, const Bytes &bytes);
 

@@ -51,7 +51,7 @@ const char *inkName(Ink ink)
     return "another colour";
 }
 
-const QStringList artworkFiles{"tarnwick.ico", "antenna.bmp", "center.bmp", "end.bmp", "hand.cur"};
+const QStringList artworkFiles{"tarnwick.ico", "tarnwick.xpm", "antenna.bmp", "center.bmp", "end.bmp", "hand.cur"};
 
 quint16 u16At(const QByteArray &bytes, qsizetype offset)
 {
@@ -101,6 +101,7 @@ private Q_SLOTS:
     void maskedPixelsLeaveTheScreenAlone();
     void qtReadsFileAtItsSize_data();
     void qtReadsFileAtItsSize();
+    void windowIconIsTheProgramIcon();
     void drawnFeature_data();
     void drawnFeature();
     void toolRefusesBadOutputFolder_data();
@@ -287,6 +288,7 @@ void ArtworkTest::qtReadsFileAtItsSize_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     QTest::newRow("program icon") << "tarnwick.ico" << QSize(32, 32);
+    QTest::newRow("window icon") << "tarnwick.xpm" << QSize(32, 32);
     QTest::newRow("antenna drawing") << "antenna.bmp" << QSize(379, 89);
     QTest::newRow("center drawing") << "center.bmp" << QSize(400, 400);
     QTest::newRow("end drawing") << "end.bmp" << QSize(400, 400);
@@ -301,6 +303,16 @@ void ArtworkTest::qtReadsFileAtItsSize()
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(image.size(), size);
+}
+
+// The windows show the program icon from its .xpm twin: every pixel, and
+// every transparent one, must agree.
+void ArtworkTest::windowIconIsTheProgramIcon()
+{
+    const QImage programIcon(m_output.filePath(QStringLiteral("tarnwick.ico")));
+    const QImage windowIcon(m_output.filePath(QStringLiteral("tarnwick.xpm")));
+    QVERIFY(!programIcon.isNull() && !windowIcon.isNull());
+    QCOMPARE(windowIcon.convertToFormat(QImage::Format_ARGB32), programIcon.convertToFormat(QImage::Format_ARGB32));
 }
 
 void ArtworkTest::drawnFeature_data()

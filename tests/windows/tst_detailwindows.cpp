@@ -339,6 +339,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("minimizeBox");
         QTest::addColumn<bool>("maximizeBox");
         QTest::addColumn<bool>("programIcon");
+        QTest::newRow("main window") << WindowKind::Main << QSize(667, 360) << true << true << true << true;
         QTest::newRow("center detail") << WindowKind::CenterDetail << QSize(422, 442) << true << true << true << false;
         QTest::newRow("end detail") << WindowKind::EndDetail << QSize(401, 438) << false << false << false << false;
         QTest::newRow("website") << WindowKind::Website << QSize(221, 123) << false << true << false << true;
@@ -363,8 +364,12 @@ private Q_SLOTS:
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & Qt::WindowStaysOnTopHint));
         QCOMPARE(window->testAttribute(Qt::WA_SetWindowIcon), programIcon);
-        if (programIcon)
-            QVERIFY(!window->windowIcon().pixmap(32, 32).isNull());
+        if (programIcon) {
+            // A red centre on a transparent ground.
+            const QImage icon = window->windowIcon().pixmap(32, 32).toImage();
+            QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+            QCOMPARE(icon.pixelColor(16, 16), QColor(Qt::red));
+        }
     }
 
     void backgroundsShowTheirColours_data()
