@@ -15,8 +15,7 @@ resident_by_mapping() {
        END { for (n in kib) print n "\t" kib[n] }' "$1" | sort
 }
 
-join -t $'\t' -a 1 -a 2 -e 0 -o 0,1.2,2.2 <(resident_by_mapping "$1") <(resident_by_mapping "$2") |
-  awk -F '\t' '{ d = $3 - $2; total += d; if (d != 0) print d "\t" $2 "\t" $3 "\t" $1 }
-               END { print total "\t\t\tin all" }' |
-  sort -t $'\t' -k1,1 -n -r |
-  awk -F '\t' '{ printf "%+7d KiB  %7s %7s  %s\n", $1, $2, $3, $4 }' 
+differences=$(join -t $'\t' -a 1 -a 2 -e 0 -o 0,1.2,2.2 <(resident_by_mapping "$1") <(resident_by_mapping "$2") |
+  awk -F '\t' '{ d = $3 - $2; if (d != 0) print d "\t" $2 "\t" $3 "\t" $1 }' | sort -t $'\t' -k1,1 -n -r)
+awk -F '\t' '{ printf "%+7d KiB  %7s -> %7s  %s\n", $1, $2, $3, $4; total += $1 }
+              END { printf "%+7d KiB  in all\n", total }' <<<"$differences"
