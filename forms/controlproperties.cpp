@@ -62,8 +62,10 @@ void applyControlProperties(QWidget *widget)
 
 bool paintFormBackground(const QWidget *form, QPainter *painter, const QRect &rect)
 {
-    const QVariant backColor = form ? form->property(BackColor) : QVariant();
-    if (!form || !form->isWindow() || !backColor.isValid())
+    if (!form || !form->isWindow())
+        return false;
+    const QVariant backColor = form->property(BackColor);
+    if (!backColor.isValid())
         return false;
     painter->fillRect(rect, backColor.value<QColor>());
     return true;
