@@ -205,9 +205,6 @@ private:
     double m_pressNs = 0;
 };
 
-} // namespace
-
-namespace {
 // The offscreen platform cannot raise a window and says so whenever one is
 // brought forward; thousands of window openings would bury the figures.
 QtMessageHandler defaultMessageHandler = nullptr;
@@ -217,7 +214,8 @@ void dropRaiseNotices(QtMsgType type, const QMessageLogContext &context, const Q
     if (message != QLatin1StringView("This plugin does not support raise()"))
         defaultMessageHandler(type, context, message);
 }
-}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "imagefiles.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -211,9 +212,7 @@ Bytes encodeXpm(const Raster &raster, const Palette &palette, Ink transparent, c
     for (int y = 0; y < raster.height(); ++y)
         for (int x = 0; x < raster.width(); ++x)
             used[raster.at(x, y)] = true;
-    int colours = 0;
-    for (const bool isUsed : used)
-        colours += isUsed ? 1 : 0;
+    const auto colours = std::ranges::count(used, true);
 
     std::string text = "/* XPM */\nstatic const char *const " + std::string(name) + "[] = {\n";
     text += '"' + std::to_string(raster.width()) + ' ' + std::to_string(raster.height()) + ' ' + std::to_string(colours)
