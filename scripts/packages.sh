@@ -12,6 +12,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db
                weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
+# What scripts/in-debian.sh needs to make a root of another Debian release.
+DEBIAN_ROOT_PACKAGES=(debootstrap)
+
 # Installs those of the given packages that are missing, with sudo when not root.
 install_missing() {
   local missing=() p
