@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include "commandline.h"
 #include "program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    CommandLine commandLine;
+    if (const std::optional<int> exitCode = commandLine.answerHelpOrVersion(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
+    if (const std::optional<int> exitCode = commandLine.refuseLeftovers(QApplication::arguments()))
+        return *exitCode;
     return runProgram(application);
 }

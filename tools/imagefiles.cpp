@@ -58,10 +58,9 @@ template<typename PixelValue>
 Bytes packRows(const Raster &raster, int bitsPerPixel, const Palette &palette, PixelValue value)
 {
     const std::uint32_t stride = rowStride(raster.width(), bitsPerPixel);
-    Bytes bytes;
-    bytes.reserve(stride * static_cast<std::uint32_t>(raster.height()));
-    for (int y = raster.height() - 1; y >= 0; --y) {
-        Bytes row(stride, 0);
+    Bytes bytes(std::size_t{stride} * static_cast<std::uint32_t>(raster.height()), 0);
+    std::uint8_t *row = bytes.data();
+    for (int y = raster.height() - 1; y >= 0; --y, row += stride) {
         for (int x = 0; x < raster.width(); ++x) {
             const unsigned index = value(x, y);
             if (bitsPerPixel == 24) {
@@ -78,7 +77,6 @@ Bytes packRows(const Raster &raster, int bitsPerPixel, const Palette &palette, P
             const auto shift = 8 - bitsPerPixel - static_cast<int>(bit % 8);
             row[bit / 8] = static_cast<std::uint8_t>(row[bit / 8] | (index << shift));
         }
-        bytes.insert(bytes.end(), row.begin(), row.end());
     }
     return bytes;
 }
