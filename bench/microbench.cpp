@@ -133,7 +133,8 @@ void BM_UnitCalculationOnly(benchmark::State &state)
     module1.VelocityFactor = 0.66f;
     MemoryBoxes boxes;
     for (auto _ : state) {
-        const auto error = calc::calculateFeetAndInches(module1, boxes, ".");
+        // Not const: Google Benchmark 1.8 deprecates DoNotOptimize of a const value.
+        auto error = calc::calculateFeetAndInches(module1, boxes, ".");
         benchmark::DoNotOptimize(error);
         benchmark::DoNotOptimize(module1);
     }
@@ -145,7 +146,7 @@ BENCHMARK(BM_UnitCalculationOnly);
 void BM_TextToFloat(benchmark::State &state, std::string_view text, std::string_view separator, bool accepted)
 {
     for (auto _ : state) {
-        const calc::ParsedNumber parsed = calc::TextToFloat(text, separator);
+        calc::ParsedNumber parsed = calc::TextToFloat(text, separator); // not const, as above
         benchmark::DoNotOptimize(parsed);
     }
     if (calc::TextToFloat(text, separator).error.has_value() == accepted)
