@@ -16,8 +16,8 @@
 namespace {
 // A result row read as one statement, in the order the boxes stand on the
 // dimension line: "Overall length 34 FEET 7.774658 INCHES". Screen readers
-// find it in the description of every box of the row, and hear when it
-// changes; the boxes' own texts stay as they are.
+// find it in the description of every box of the row; the boxes' own texts
+// stay as they are.
 void describeRow(const QString &row, std::initializer_list<QLineEdit *> boxes)
 {
     QStringList words{row};
@@ -57,6 +57,8 @@ Form1::Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *pa
     connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     ui->Text12->installEventFilter(this);
+    for (QLineEdit *box : {ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8, ui->Text9})
+        connect(box, &QLineEdit::textChanged, this, &Form1::describeResultRows);
 
     Form_Load();
     describeResultRows();
@@ -105,16 +107,12 @@ void Form1::mnuWeb_Click()
 
 void Form1::Command3_Click()
 {
-    const auto failure = calc::calculateFeetAndInches(m_module1, *this, m_runtime.decimalSeparator);
-    describeResultRows();
-    reportFailure(failure);
+    finishCalculation(calc::calculateFeetAndInches(m_module1, *this, m_runtime.decimalSeparator));
 }
 
 void Form1::Command4_Click()
 {
-    const auto failure = calc::calculateMetresAndCentimetres(m_module1, *this, m_runtime.decimalSeparator);
-    describeResultRows();
-    reportFailure(failure);
+    finishCalculation(calc::calculateMetresAndCentimetres(m_module1, *this, m_runtime.decimalSeparator));
 }
 
 void Form1::Text12_Click()
@@ -128,10 +126,15 @@ void Form1::describeResultRows()
     describeRow(QStringLiteral("Coax section"), {ui->Text6, ui->Text7, ui->Text9, ui->Text8});
 }
 
-void Form1::reportFailure(std::optional<calc::RuntimeError> error)
+// Whoever cannot see the boxes hears both rows at once, wherever the focus
+// is; a failed calculation changed no box and is heard through its report.
+void Form1::finishCalculation(std::optional<calc::RuntimeError> error)
 {
     if (error)
         m_runtime.errors.report(*error);
+    else
+        m_announcer.announce(
+            QStringList{ui->Text2->accessibleDescription(), ui->Text6->accessibleDescription()}.join(u". ") + u'.');
 }
 
 std::string Form1::frequencyText() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "announcer.h"
 #include "windowinstance.h"
 #include "lengthcalculation.h"
 
@@ -27,8 +28,9 @@ class web;
 // the dimension lines (Text2/Text5 overall, Text6/Text9 coax section) with
 // the unit words beside them. A click into Text12 writes the stored frequency
 // back. Three buttons open the detail and website windows. Errors of a
-// handler go to the program's error reporter. After each calculation every
-// result row is also described as one sentence, for screen readers.
+// handler go to the program's error reporter. For screen readers every
+// result row is described as one sentence whenever one of its boxes changes,
+// and a calculation is announced as soon as it is done.
 class Form1 : public QWidget, private calc::Form1Boxes
 {
     Q_OBJECT
@@ -55,7 +57,7 @@ private:
     void Text12_Click();
 
     void describeResultRows();
-    void reportFailure(std::optional<calc::RuntimeError> error);
+    void finishCalculation(std::optional<calc::RuntimeError> error);
 
     std::string frequencyText() const override;
     void setBoxText(std::string_view boxName, std::string_view text) override;
@@ -64,6 +66,7 @@ private:
     calc::CalculationState &m_module1;
     FormsRuntime &m_runtime;
     bool m_list1PickedSincePress = false;
+    Announcer m_announcer{this};
     WindowInstance<frmAbout1> m_frmAbout1;
     WindowInstance<Form2> m_Form2;
     WindowInstance<web> m_web;
