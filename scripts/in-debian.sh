@@ -74,6 +74,5 @@ git -C "$checkout" ls-files -z --cached --others --exclude-standard |
 
 ci=()
 [ -n "${CI+set}" ] && ci=("CI=$CI")
-chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
-  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "${ci[@]}" \
-  /bin/bash -c 'cd "$0" && exec "$@"' "$work" "$@"
+chroot "$root" /usr/bin/env -i -C "$work" HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
+  PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "${ci[@]}" "$@"

@@ -13,8 +13,9 @@ while IFS='|' read -r arguments platform code stream line; do
   # With no display the xcb platform stops the program as soon as it makes
   # its application. Offscreen lets it make one, and a window it opened
   # would keep it running into the time limit.
+  read -ra words <<<"$arguments"
   found=0
-  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="$platform" timeout 20 "$program" $arguments \
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="$platform" timeout 20 "$program" "${words[@]}" \
     >"$output/stdout" 2>"$output/stderr" || found=$?
   if [ "$found" != "$code" ] || ! grep -Fxq "$line" "$output/$stream"; then
     echo "tarnwick $arguments: exit $found, expected $code with \"$line\" on $stream; it printed:"
