@@ -22,7 +22,10 @@ if [ "$action" = sanitize ]; then
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON \
         -DTARNWICK_WERROR="${CI:+ON}" >/dev/null
   cmake --build build-asan -j2
-  QT_QPA_PLATFORM=offscreen exec ctest --test-dir build-asan --output-on-failure -j2
+  # Qt 6.8 asks the desktop portal for its version as it starts, and frees
+  # the call's watcher only when the answer comes: a test program that quits
+  # at once leaves it behind, and LeakSanitizer would count that against us.
+  QT_NO_XDG_DESKTOP_PORTAL=1 QT_QPA_PLATFORM=offscreen exec ctest --test-dir build-asan --output-on-failure -j2
 fi
 
 # The test build also builds the benchmarks, so that a change that breaks
