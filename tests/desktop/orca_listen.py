@@ -15,7 +15,10 @@ debug.debugLevel = debug.LEVEL_ALL
 debug.eventDebugLevel = debug.LEVEL_OFF
 debug.debugFile = open(sys.argv[1], "w", encoding="utf-8", buffering=1)
 
-from orca import orca  # noqa: E402  (after the log is set up, as Orca's launcher does)
+# After the log is set up, as Orca's launcher does.
+from orca import orca, settings_manager  # noqa: E402
 
-orca.getSettingsManager().activate(sys.argv[2], {})
+# Orca 46 renamed its accessors.
+manager = settings_manager.get_manager() if hasattr(settings_manager, "get_manager") else settings_manager.getManager()
+manager.activate(sys.argv[2], {})
 sys.exit(orca.main())
