@@ -8,9 +8,12 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 # What the test suite needs besides: an X server for the window-manager
 # checks, the GTK theme for the dark-theme check, Google Benchmark for the
 # benchmarks the test build compiles, clang-format for the format check,
-# and the validators and packagers the packaging checks run.
+# the validators and packagers the packaging checks run, and for the desktop
+# checks a Wayland compositor, the accessibility bus and the Orca screen
+# reader with speech-dispatcher and a keyboard to drive it.
 TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db
-               weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
+               weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+               orca speech-dispatcher xdotool)
 
 # What scripts/in-debian.sh needs to make a root of another Debian release.
 DEBIAN_ROOT_PACKAGES=(debootstrap)
