@@ -14,17 +14,8 @@ program=$1
 here=$(dirname "$0")
 . "$here/session.sh"
 
-accessibility_bus_is_up() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-}
-export XDG_RUNTIME_DIR=$session_dir
-start /usr/libexec/at-spi-bus-launcher --launch-immediately
-wait_for 10 "the accessibility bus launcher" accessibility_bus_is_up
-
-start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session_dir/display"
-wait_for 15 "Xvfb to accept connections" test -s "$session_dir/display"
-export DISPLAY=:$(cat "$session_dir/display")
+start_accessibility_bus
+start_x_server
 
 mkdir -p "$session_dir/speech" "$session_dir/orca"
 # The dummy voice still wants a sound device: ALSA's null device takes it.
@@ -99,6 +90,9 @@ tab_to() {
       expect "$name"
       return 0
     fi
+    # Orca is done with this control before the next Tab, so that what it
+    # logs next is about the next one.
+    wait_for 3 "Orca to speak of $(focused_name)" said "$(focused_name)" || true
   done
   echo "Tab never reached $name" >&2
   failures=$((failures + 1))
@@ -125,7 +119,7 @@ focus_main_window() { xdotool search --name '^QUORVEL$' windowfocus --sync >/dev
 wait_for 30 "Orca to start" grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log"
 begin "the main window"
 focus_main_window
-expect "QUORVEL frame"
+expect "QUORVEL frame" "Program title"
 
 begin "Tab onto the antenna drawing"
 xdotool key Tab
@@ -169,7 +163,7 @@ expect "END DETAIL frame" "exit"
 begin "Escape in the end detail window"
 xdotool key Escape
 focus_main_window
-expect "QUORVEL"
+expect "QUORVEL" "View end detail"
 
 tab_to "View centre detail"
 begin "Return on the centre detail button"
