@@ -30,15 +30,15 @@ constexpr UnitSystem Metres{149.8, 1.0, 100.0, "METERS", "CM"};
 // The velocity factors are below 1 and every remainder is below one large
 // unit, so once the overall length is finite nothing after it can overflow:
 // the division is the last step that can fail.
-SplitLengths split(double quotient, float overallLength, float velocityFactor, const UnitSystem &units,
-                   std::string_view decimalSeparator)
+SplitLengths split(double quotient, const UnitSystem &units, float velocityFactor, std::string_view decimalSeparator)
 {
     SplitLengths kept;
     // From the double quotient, not from the rounded overall length, so the
     // coax length carries only one rounding.
     kept.CoaxLength = static_cast<float>(quotient * static_cast<double>(velocityFactor));
 
-    const double overall = overallLength;
+    // The splits work on the lengths as stored, rounded to float.
+    const double overall = static_cast<float>(quotient);
     kept.OverallMajor = static_cast<float>(std::floor(overall));
     kept.OverallMinor = static_cast<float>((overall - std::floor(overall)) * units.storedPerLargeUnit);
     const double coax = kept.CoaxLength;
@@ -106,7 +106,7 @@ LengthResult calculateLengths(std::string_view typedFrequency, float velocityFac
         result.error = RuntimeError::Overflow;
         return result;
     }
-    result.split = split(quotient, overallLength, velocityFactor, system, decimalSeparator);
+    result.split = split(quotient, system, velocityFactor, decimalSeparator);
     return result;
 }
 

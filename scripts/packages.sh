@@ -9,7 +9,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 # checks, the GTK theme for the dark-theme check, Google Benchmark for the
 # benchmarks the test build compiles, clang-format for the format check,
 # and the validators and packagers the packaging checks run.
-TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db
+TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format clang-tidy x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db
                weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 # Installs those of the given packages that are missing, with sudo when not root.
