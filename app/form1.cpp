@@ -17,8 +17,8 @@
 namespace {
 // A result row read as one statement, in the order the boxes stand on the
 // dimension line: "Overall length 34 FEET 7.774658 INCHES". Screen readers
-// find it in the description of every box of the row, and hear when it
-// changes; the boxes' own texts stay as they are.
+// find it in the description of every box of the row; the boxes' own texts
+// stay as they are.
 // A written box shows its text from the first character, so a narrow box cuts
 // off the last digits, never the leading ones.
 void setBoxText(QLineEdit *box, const std::string &text)
@@ -66,6 +66,8 @@ Form1::Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *pa
     connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     ui->Text12->installEventFilter(this);
+    for (QLineEdit *box : {ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8, ui->Text9})
+        connect(box, &QLineEdit::textChanged, this, &Form1::describeResultRows);
 
     Form_Load();
     describeResultRows();
@@ -114,16 +116,12 @@ void Form1::mnuWeb_Click()
 
 void Form1::Command3_Click()
 {
-    const auto failure = calculate(calc::Units::FeetAndInches);
-    describeResultRows();
-    reportFailure(failure);
+    finishCalculation(calculate(calc::Units::FeetAndInches));
 }
 
 void Form1::Command4_Click()
 {
-    const auto failure = calculate(calc::Units::MetresAndCentimetres);
-    describeResultRows();
-    reportFailure(failure);
+    finishCalculation(calculate(calc::Units::MetresAndCentimetres));
 }
 
 void Form1::Text12_Click()
@@ -137,10 +135,15 @@ void Form1::describeResultRows()
     describeRow(QStringLiteral("Coax section"), {ui->Text6, ui->Text7, ui->Text9, ui->Text8});
 }
 
-void Form1::reportFailure(std::optional<calc::RuntimeError> error)
+// Whoever cannot see the boxes hears both rows at once, wherever the focus
+// is; a failed calculation changed no box and is heard through its report.
+void Form1::finishCalculation(std::optional<calc::RuntimeError> error)
 {
     if (error)
         m_runtime.errors.report(*error);
+    else
+        m_announcer.announce(
+            QStringList{ui->Text2->accessibleDescription(), ui->Text6->accessibleDescription()}.join(u". ") + u'.');
 }
 
 std::optional<calc::RuntimeError> Form1::calculate(calc::Units units)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "announcer.h"
 #include "windowinstance.h"
 #include "lengthcalculation.h"
 
@@ -29,8 +30,9 @@ class web;
 // dimension lines (Text2/Text5 overall, Text6/Text9 coax section) and the
 // unit words beside them. A click into Text12 writes the stored frequency
 // back. Three buttons open the detail and website windows. Errors of a
-// handler go to the program's error reporter. After each calculation every
-// result row is also described as one sentence, for screen readers.
+// handler go to the program's error reporter. For screen readers every
+// result row is described as one sentence whenever one of its boxes changes,
+// and a calculation is announced as soon as it is done.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -57,7 +59,7 @@ private:
     void Text12_Click();
 
     void describeResultRows();
-    void reportFailure(std::optional<calc::RuntimeError> error);
+    void finishCalculation(std::optional<calc::RuntimeError> error);
 
     std::optional<calc::RuntimeError> calculate(calc::Units units);
 
@@ -65,6 +67,7 @@ private:
     calc::CalculationState &m_module1;
     FormsRuntime &m_runtime;
     bool m_list1PickedSincePress = false;
+    Announcer m_announcer{this};
     WindowInstance<frmAbout1> m_frmAbout1;
     WindowInstance<Form2> m_Form2;
     WindowInstance<web> m_web;

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "formsaccessibility.h"
 
+#include "announcer.h"
 #include "linklabel.h"
 #include "picturebox.h"
+#include "textboxaccessible.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 
 namespace {
 class LinkLabelAccessible final : public QAccessibleWidget
@@ -39,6 +43,28 @@ private:
     LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
 };
 
+// A notification that is never on the screen, named by the sentence it
+// carries: only screen readers meet it, when it says it comes into view.
+class AnnouncementAccessible final : public QAccessibleObject
+{
+public:
+    explicit AnnouncementAccessible(Announcer *announcer)
+        : QAccessibleObject(announcer)
+    {
+    }
+
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(object()->parent()); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? static_cast<Announcer *>(object())->sentence() : QString();
+    }
+};
+
 // A form is a top-level window of a class derived straight from QWidget;
 // Qt itself calls such a widget a client area, which screen readers do not
 // announce as a window.
@@ -51,9 +77,15 @@ QAccessibleInterface *formsAccessibleInterface(const QString &className, QObject
 {
     // Qt asks once per class up the hierarchy; answering for the object's
     // own class is enough.
-    if (!object || !object->isWidgetType() || className != QLatin1String(object->metaObject()->className()))
+    if (!object || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new AnnouncementAccessible(announcer);
+    if (!object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        return new TextBoxAccessible(box);
     if (auto *link = qobject_cast<LinkLabel *>(widget))
         return new LinkLabelAccessible(link);
     if (qobject_cast<PictureBox *>(widget))

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "linklabel.h"
 
+#include "focusmark.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <utility>
 
@@ -51,11 +51,6 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
 void LinkLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(backgroundRole());
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    drawFocusMark(*this, painter, rect());
 }

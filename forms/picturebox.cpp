@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picturebox.h"
 
+#include "focusmark.h"
 #include "imagefile.h"
 
 #include <QPainter>
@@ -46,4 +47,5 @@ void PictureBox::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setClipRect(contentsRect());
     painter.drawImage(contentsRect().topLeft(), m_picture);
+    drawFocusMark(*this, painter, contentsRect());
 }

@@ -9,7 +9,8 @@
 // the bitmap's size plus its border. A control inside it is positioned, as any
 // Qt child, from the box's outer corner: a form places it at its position in
 // the bitmap plus the 2-pixel border. The bitmap is named by its file, whose
-// suffix names its format.
+// suffix names its format. It takes the focus, and shows it once the
+// keyboard has moved it, as the style marks focus.
 class PictureBox : public QFrame
 {
     Q_OBJECT

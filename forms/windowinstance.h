@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -32,6 +33,11 @@ public:
         if (!m_window) {
             m_window = m_create().release();
             m_window->setAttribute(Qt::WA_DeleteOnClose);
+            // Opened by someone at the keyboard, it shows where its focus
+            // is from the start, as the window it was opened from does.
+            if (const QWidget *opener = QApplication::activeWindow();
+                opener && opener->testAttribute(Qt::WA_KeyboardFocusChange))
+                m_window->setAttribute(Qt::WA_KeyboardFocusChange);
         }
         m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
         m_window->show();
