@@ -6,7 +6,6 @@
 
 Announcer::Announcer(QWidget *window)
     : QObject(window)
-    , m_window(window)
 {
 }
 
@@ -14,7 +13,7 @@ void Announcer::announce(const QString &sentence)
 {
     m_sentence = sentence;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(m_window, sentence);
+    QAccessibleAnnouncementEvent event(parent(), sentence);
 #else
     QAccessibleEvent event(this, QAccessible::ObjectShow);
 #endif

@@ -25,6 +25,5 @@ public:
     QString sentence() const { return m_sentence; }
 
 private:
-    QWidget *m_window;
     QString m_sentence;
 };

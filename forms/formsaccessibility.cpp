@@ -10,6 +10,7 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QTextEdit>
 
 namespace {
 class LinkLabelAccessible final : public QAccessibleWidget
@@ -86,6 +87,8 @@ QAccessibleInterface *formsAccessibleInterface(const QString &className, QObject
     auto *widget = static_cast<QWidget *>(object);
     if (auto *box = qobject_cast<QLineEdit *>(widget))
         return new TextBoxAccessible(box);
+    if (auto *box = qobject_cast<QTextEdit *>(widget))
+        return new MultiLineTextBoxAccessible(box);
     if (auto *link = qobject_cast<LinkLabel *>(widget))
         return new LinkLabelAccessible(link);
     if (qobject_cast<PictureBox *>(widget))

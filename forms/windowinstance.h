@@ -30,19 +30,20 @@ public:
     // kept above nor minimized with the window that opened it.
     void show()
     {
-        if (!m_window) {
+        const QWidget *opener = QApplication::activeWindow();
+        const bool building = !m_window;
+        if (building) {
             m_window = m_create().release();
             m_window->setAttribute(Qt::WA_DeleteOnClose);
-            // Opened by someone at the keyboard, it shows where its focus
-            // is from the start, as the window it was opened from does.
-            if (const QWidget *opener = QApplication::activeWindow();
-                opener && opener->testAttribute(Qt::WA_KeyboardFocusChange))
-                m_window->setAttribute(Qt::WA_KeyboardFocusChange);
         }
         m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
         m_window->show();
         m_window->raise();
         m_window->activateWindow();
+        // Opened by someone at the keyboard, it shows where its focus is from
+        // the start, as the window it was opened from does.
+        if (building && opener && opener->testAttribute(Qt::WA_KeyboardFocusChange))
+            m_window->setAttribute(Qt::WA_KeyboardFocusChange);
     }
 
     // The loaded window, or null while it is not loaded.

@@ -24,8 +24,15 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <string>
+#include <thread>
 #include <vector>
 
 // The colour a widget shows at a point, as rendered.
@@ -81,6 +88,47 @@ public:
 private:
     QTimer m_timer;
     QStringList m_closed;
+};
+
+// Ends the test program with a message when what it guards has not finished
+// in time: a call that never returns fails the run instead of stalling it.
+// Say what is being done as it goes, so that the message names it.
+class HangWatchdog
+{
+public:
+    explicit HangWatchdog(std::chrono::seconds limit)
+        : m_thread([this, limit] {
+            std::unique_lock lock(m_mutex);
+            if (!m_finished.wait_for(lock, limit, [this] { return m_done; })) {
+                std::fprintf(stderr, "FAIL! hung for %lld s in: %s\n", static_cast<long long>(limit.count()),
+                             m_doing.c_str());
+                std::abort();
+            }
+        })
+    {
+    }
+    ~HangWatchdog()
+    {
+        {
+            const std::scoped_lock lock(m_mutex);
+            m_done = true;
+        }
+        m_finished.notify_one();
+        m_thread.join();
+    }
+
+    void doing(const QString &what)
+    {
+        const std::scoped_lock lock(m_mutex);
+        m_doing = what.toStdString();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_finished;
+    bool m_done = false;
+    std::string m_doing;
+    std::thread m_thread;
 };
 
 // The program's four windows.

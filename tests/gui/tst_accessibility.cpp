@@ -5,6 +5,7 @@
 
 #include "guifixture.h"
 
+#include "announcer.h"
 #include "linklabel.h"
 
 #include <QAccessible>
@@ -40,6 +41,12 @@ QString focusName()
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
+QAccessibleTextInterface *textInterface(QWidget *widget)
+{
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(widget);
+    return interface ? interface->textInterface() : nullptr;
+}
+
 // Every text a window shows in its boxes and labels.
 QStringList shownTexts(QWidget *window)
 {
@@ -58,13 +65,16 @@ class TestAccessibility : public GuiTestCase
     Q_OBJECT
 
 private:
-    void tabTo(const char *name)
+    // Tabs at least once, so that the keyboard is what moved the focus.
+    static void tabTo(QWidget *target)
     {
-        QWidget *target = program->control<QWidget>(name);
-        for (int presses = 0; presses < 40 && QApplication::focusWidget() != target; ++presses)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        int presses = 0;
+        do
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : target->window(), Qt::Key_Tab);
+        while (QApplication::focusWidget() != target && ++presses < 40);
         QCOMPARE(QApplication::focusWidget(), target);
     }
+    void tabTo(const char *name) { tabTo(program->control<QWidget>(name)); }
 
 private Q_SLOTS:
     void calculatesWithTheKeyboardAlone()
@@ -210,20 +220,51 @@ private Q_SLOTS:
         QCOMPARE(program->launcher.launches.size(), std::size_t(1));
     }
 
-    // The mouse finds the window as it always was: no focus mark on the link
-    // until the keyboard moves to it, and the labels never take the focus.
-    void linkShowsItsFocusMarkOnlyFromTheKeyboard()
+    void focusMarkShowsOnlyFromTheKeyboard_data()
     {
-        QWidget *window = program->showWindow(WindowKind::Website);
-        auto *link = window->findChild<LinkLabel *>(QStringLiteral("lblWebPage"));
-        const QImage unmarked = link->grab().toImage();
-        QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(link->grab().toImage(), unmarked);
-        QTest::keyClick(window, Qt::Key_Tab);
-        QVERIFY(link->hasFocus());
-        QVERIFY(link->grab().toImage() != unmarked);
-        for (const char *label : {"Label1", "Label2"})
-            QCOMPARE(window->findChild<QWidget *>(QLatin1String(label))->focusPolicy(), Qt::NoFocus);
+        QTest::addColumn<WindowKind>("kind");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("link") << WindowKind::Website << "lblWebPage";
+        QTest::newRow("antenna drawing") << WindowKind::Main << "Picture1";
+        QTest::newRow("center drawing") << WindowKind::CenterDetail << "Picture1";
+        QTest::newRow("end drawing") << WindowKind::EndDetail << "picIcon";
+    }
+
+    // The mouse finds every window as it always was: no focus mark until
+    // the keyboard moves the focus.
+    void focusMarkShowsOnlyFromTheKeyboard()
+    {
+        QFETCH(WindowKind, kind);
+        QFETCH(QString, control);
+        QWidget *marked = program->showWindow(kind)->findChild<QWidget *>(control);
+        const QImage unmarked = marked->grab().toImage();
+        QTest::mouseClick(marked, Qt::LeftButton);
+        QCOMPARE(marked->grab().toImage(), unmarked);
+        tabTo(marked);
+        QVERIFY(marked->grab().toImage() != unmarked);
+    }
+
+    // Opened from the keyboard, the center detail shows at once that its
+    // drawing holds the focus; opened with the mouse, it does not.
+    void windowOpenedFromTheKeyboardShowsItsFocus()
+    {
+        const auto drawingOnOpening = [this] {
+            QWidget *window = program->form1->centerDetail().window();
+            return window->findChild<QWidget *>(QStringLiteral("Picture1"))->grab().toImage();
+        };
+        const QImage openedWithTheMouse = program->showWindow(WindowKind::CenterDetail)
+                                              ->findChild<QWidget *>(QStringLiteral("Picture1"))
+                                              ->grab()
+                                              .toImage();
+        program->form1->centerDetail().window()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        program->form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(program->form1));
+        tabTo("Command2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(QTest::qWaitForWindowActive(program->form1->centerDetail().window()));
+        QVERIFY(drawingOnOpening() != openedWithTheMouse);
     }
 
     void windowsDrawingsAndLinkSayWhatTheyAre_data()
@@ -323,6 +364,87 @@ private Q_SLOTS:
             QCOMPARE(program->box(box)->accessibleDescription(), overall);
         for (const char *box : {"Text6", "Text7", "Text9", "Text8"})
             QCOMPARE(program->box(box)->accessibleDescription(), coax);
+        // What a screen reader hears at once, wherever the focus is.
+        QAccessibleInterface *announced =
+            QAccessible::queryAccessibleInterface(program->form1->findChild<Announcer *>());
+        QCOMPARE(announced->text(QAccessible::Name), overall + QStringLiteral(". ") + coax + u'.');
+
+        // Typing into a box of the row tells the row's new statement too.
+        QLineEdit *remainder = program->box("Text5");
+        remainder->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(remainder, Qt::Key_End);
+        QTest::keyClicks(remainder, QStringLiteral("9"));
+        QVERIFY(program->box("Text2")->accessibleDescription().contains(remainder->text() + u' '));
+    }
+
+    void textInterfacesReadEveryBoxWholeAndAnswerEveryQuery_data()
+    {
+        QTest::addColumn<int>("boundary");
+        QTest::newRow("character") << int(QAccessible::CharBoundary);
+        QTest::newRow("word") << int(QAccessible::WordBoundary);
+        QTest::newRow("sentence") << int(QAccessible::SentenceBoundary);
+        QTest::newRow("paragraph") << int(QAccessible::ParagraphBoundary);
+        QTest::newRow("line") << int(QAccessible::LineBoundary);
+        QTest::newRow("none") << int(QAccessible::NoBoundary);
+    }
+
+    // Every text a screen reader can ask for, in every window: the pieces
+    // at one offset after another put the text back together, the pieces
+    // before and after an offset lie before and after it, the style runs
+    // cover the text, and no query hangs, past the end of the text either.
+    void textInterfacesReadEveryBoxWholeAndAnswerEveryQuery()
+    {
+        QFETCH(int, boundary);
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        for (const WindowKind kind : {WindowKind::Main, WindowKind::CenterDetail, WindowKind::EndDetail})
+            program->showWindow(kind);
+        program->typeFrequency(QStringLiteral("14.2"));
+        program->press("Command3");
+        HangWatchdog watchdog(std::chrono::seconds(20));
+
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            for (QWidget *widget : window->findChildren<QWidget *>()) {
+                QAccessibleTextInterface *text = textInterface(widget);
+                if (!text)
+                    continue;
+                const int length = text->characterCount();
+                const QString whole = text->text(0, length);
+                const QString where = window->objectName() + u'.' + widget->objectName();
+                int start = 0;
+                int end = 0;
+
+                QString rebuilt;
+                for (int offset = 0; offset < length; offset = end) {
+                    watchdog.doing(QStringLiteral("%1 text at %2").arg(where).arg(offset));
+                    rebuilt += text->textAtOffset(offset, type, &start, &end);
+                    QVERIFY2(start <= offset && offset < end, qPrintable(where));
+                }
+                QCOMPARE(rebuilt, whole);
+
+                for (const int offset : {-1, 0, 1, length / 2, length - 1, length, length + 1}) {
+                    watchdog.doing(QStringLiteral("%1 text before and after %2").arg(where).arg(offset));
+                    for (const bool after : {false, true}) {
+                        const QString piece = after ? text->textAfterOffset(offset, type, &start, &end)
+                                                    : text->textBeforeOffset(offset, type, &start, &end);
+                        if (start == -1) {
+                            QVERIFY2(piece.isEmpty() && end == -1, qPrintable(where));
+                            continue;
+                        }
+                        QVERIFY2(0 <= start && start <= end && end <= length, qPrintable(where));
+                        QCOMPARE(piece, whole.mid(start, end - start));
+                        QVERIFY2(after ? offset < start : end <= offset, qPrintable(where));
+                    }
+                    watchdog.doing(QStringLiteral("%1 text at %2").arg(where).arg(offset));
+                    text->textAtOffset(offset, type, &start, &end);
+                }
+
+                for (int offset = 0; offset < length; offset = end) {
+                    watchdog.doing(QStringLiteral("%1 style run at %2").arg(where).arg(offset));
+                    text->attributes(offset, &start, &end);
+                    QVERIFY2(start <= offset && offset < end, qPrintable(where));
+                }
+            }
+        }
     }
 };
 
