@@ -113,8 +113,15 @@ expect_box_reads() {
 }
 
 # There is no window manager to give the focus back to the main window when
-# a window in front of it closes: the check does it.
+# a window in front of it closes: the check does it, once that window is off
+# the screen, so that its going does not take the focus along.
 focus_main_window() { xdotool search --name '^QUORVEL$' windowfocus --sync >/dev/null; }
+window_is_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null; }
+window_is_gone() { ! window_is_shown "$1"; }
+back_to_main_window_from() {
+  wait_for 10 "the $1 window to close" window_is_gone "$1"
+  focus_main_window
+}
 
 wait_for 30 "Orca to start" grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log"
 begin "the main window"
@@ -153,7 +160,7 @@ xdotool key Return
 expect "alert tarnwick" "Run-time error '11': Division by zero"
 begin "closing the error report"
 xdotool key Return
-focus_main_window
+back_to_main_window_from tarnwick
 expect "Calculate in feet and inches"
 
 tab_to "View end detail"
@@ -162,7 +169,7 @@ xdotool key Return
 expect "END DETAIL frame" "exit"
 begin "Escape in the end detail window"
 xdotool key Escape
-focus_main_window
+back_to_main_window_from "END DETAIL"
 expect "QUORVEL" "View end detail"
 
 tab_to "View centre detail"
@@ -178,6 +185,8 @@ fi
 if ((failures)); then
   echo "$failures failed; the program said:" >&2
   cat "$session_dir/program.out" >&2
+  echo "Orca said on its standard error:" >&2
+  cat "$session_dir/orca.out" >&2
   exit 1
 fi
 echo "Orca spoke every result, the error and every box whole"
