@@ -22,15 +22,11 @@ if [ "$action" = sanitize ]; then
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNWICK_SANITIZE=ON \
         -DTARNWICK_WERROR="${CI:+ON}" >/dev/null
   cmake --build build-asan -j2
-  # Two libraries below us keep memory that LeakSanitizer, seeing only the
-  # first frames of their stacks, would count against us: Qt 6.8 asks the
-  # desktop portal for its version as it starts and frees the call's watcher
-  # only when the answer comes, which a test program that quits at once never
-  # waits for; and GTK's accessibility bridge, which GTK loads into the GTK
-  # theme wherever the AT-SPI adaptor is installed (a screen reader brings
-  # it), keeps the names it was started with. Qt's own AT-SPI bridge is not
-  # GTK's, and stays on.
-  QT_NO_XDG_DESKTOP_PORTAL=1 NO_AT_BRIDGE=1 QT_QPA_PLATFORM=offscreen \
+  # Qt 6.8 asks the desktop portal for its version as it starts, and frees
+  # the call's watcher only when the answer comes: a test program that quits
+  # at once leaves it behind, and LeakSanitizer, seeing only the first frames
+  # of Qt's stacks, would count that against us.
+  QT_NO_XDG_DESKTOP_PORTAL=1 QT_QPA_PLATFORM=offscreen \
     exec ctest --test-dir build-asan --output-on-failure -j2
 fi
 

@@ -3,6 +3,7 @@
 #include "ui_form1.h"
 
 #include "cablecatalogue.h"
+#include "numbertext.h"
 #include "form2.h"
 #include "errorreporter.h"
 #include "formsruntime.h"
@@ -18,6 +19,14 @@ namespace {
 // dimension line: "Overall length 34 FEET 7.774658 INCHES". Screen readers
 // find it in the description of every box of the row; the boxes' own texts
 // stay as they are.
+// A written box shows its text from the first character, so a narrow box cuts
+// off the last digits, never the leading ones.
+void setBoxText(QLineEdit *box, const std::string &text)
+{
+    box->setText(QString::fromStdString(text));
+    box->setCursorPosition(0);
+}
+
 void describeRow(const QString &row, std::initializer_list<QLineEdit *> boxes)
 {
     QStringList words{row};
@@ -107,17 +116,17 @@ void Form1::mnuWeb_Click()
 
 void Form1::Command3_Click()
 {
-    finishCalculation(calc::calculateFeetAndInches(m_module1, *this, m_runtime.decimalSeparator));
+    finishCalculation(calculate(calc::Units::FeetAndInches));
 }
 
 void Form1::Command4_Click()
 {
-    finishCalculation(calc::calculateMetresAndCentimetres(m_module1, *this, m_runtime.decimalSeparator));
+    finishCalculation(calculate(calc::Units::MetresAndCentimetres));
 }
 
 void Form1::Text12_Click()
 {
-    calc::writeFrequencyBack(m_module1, *this, m_runtime.decimalSeparator);
+    setBoxText(ui->Text12, calc::FloatToText(m_module1.Frequency, m_runtime.decimalSeparator));
 }
 
 void Form1::describeResultRows()
@@ -137,21 +146,21 @@ void Form1::finishCalculation(std::optional<calc::RuntimeError> error)
             QStringList{ui->Text2->accessibleDescription(), ui->Text6->accessibleDescription()}.join(u". ") + u'.');
 }
 
-std::string Form1::frequencyText() const
+std::optional<calc::RuntimeError> Form1::calculate(calc::Units units)
 {
-    return ui->Text12->text().toStdString();
-}
-
-void Form1::setBoxText(std::string_view boxName, std::string_view text)
-{
-    const QString name = QString::fromUtf8(boxName.data(), qsizetype(boxName.size()));
-    auto *box = findChild<QLineEdit *>(name);
-    // A box the calculation names but the form lacks is a broken build, not
-    // something to go on from.
-    if (!box)
-        qFatal("Form1 has no box named %s", qPrintable(name));
-    box->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-    // A written box shows its text from the first character, so a narrow box
-    // cuts off the last digits, never the leading ones.
-    box->setCursorPosition(0);
+    const calc::LengthResult result = calc::calculateLengths(ui->Text12->text().toStdString(), m_module1.VelocityFactor,
+                                                             units, m_runtime.decimalSeparator);
+    result.storeInto(m_module1);
+    if (result.split) {
+        const calc::ResultTexts &texts = result.split->texts;
+        setBoxText(ui->Text2, texts.overallWhole);
+        setBoxText(ui->Text5, texts.overallRemainder);
+        setBoxText(ui->Text6, texts.coaxWhole);
+        setBoxText(ui->Text9, texts.coaxRemainder);
+        setBoxText(ui->Text3, texts.largeUnit);
+        setBoxText(ui->Text7, texts.largeUnit);
+        setBoxText(ui->Text4, texts.smallUnit);
+        setBoxText(ui->Text8, texts.smallUnit);
+    }
+    return result.error;
 }

@@ -23,15 +23,17 @@ class web;
 // The main window. The user types a frequency into Text12 and picks a cable
 // in List1, whose handler stores the cable's velocity factor in the program's
 // CalculationState. A unit button (Command3 "FEET/INCHES", Command4
-// "METER/CM") reads Text12, computes both lengths into the CalculationState
-// and writes them, split into whole and remainder, into the result boxes on
-// the dimension lines (Text2/Text5 overall, Text6/Text9 coax section) with
-// the unit words beside them. A click into Text12 writes the stored frequency
+// "METER/CM") hands the text of Text12 and that factor to the calculator,
+// which returns the lengths, split into whole and remainder, as numbers and
+// as texts, or the error it stopped at. The handler stores what came back in
+// the CalculationState and writes the texts into the result boxes on the
+// dimension lines (Text2/Text5 overall, Text6/Text9 coax section) and the
+// unit words beside them. A click into Text12 writes the stored frequency
 // back. Three buttons open the detail and website windows. Errors of a
 // handler go to the program's error reporter. For screen readers every
 // result row is described as one sentence whenever one of its boxes changes,
 // and a calculation is announced as soon as it is done.
-class Form1 : public QWidget, private calc::Form1Boxes
+class Form1 : public QWidget
 {
     Q_OBJECT
 
@@ -59,8 +61,7 @@ private:
     void describeResultRows();
     void finishCalculation(std::optional<calc::RuntimeError> error);
 
-    std::string frequencyText() const override;
-    void setBoxText(std::string_view boxName, std::string_view text) override;
+    std::optional<calc::RuntimeError> calculate(calc::Units units);
 
     std::unique_ptr<Ui::Form1> ui;
     calc::CalculationState &m_module1;

@@ -111,35 +111,17 @@ BENCHMARK_CAPTURE(BM_OpenWindow, center_detail, WindowKind::CenterDetail);
 BENCHMARK_CAPTURE(BM_OpenWindow, end_detail, WindowKind::EndDetail);
 BENCHMARK_CAPTURE(BM_OpenWindow, website, WindowKind::Website);
 
-// The main window's boxes as the calculation sees them, without widgets.
-class MemoryBoxes final : public calc::Form1Boxes
-{
-public:
-    std::string frequencyText() const override { return Frequency; }
-    void setBoxText(std::string_view boxName, std::string_view text) override
-    {
-        m_last[m_writes++ % m_last.size()].assign(boxName).append(text);
-    }
-    int writes() const { return m_writes; }
-
-private:
-    std::array<std::string, 8> m_last;
-    int m_writes = 0;
-};
-
 void BM_UnitCalculationOnly(benchmark::State &state)
 {
-    calc::CalculationState module1;
-    module1.VelocityFactor = 0.66f;
-    MemoryBoxes boxes;
     for (auto _ : state) {
         // Not const: Google Benchmark 1.8 deprecates DoNotOptimize of a const value.
-        auto error = calc::calculateFeetAndInches(module1, boxes, ".");
-        benchmark::DoNotOptimize(error);
-        benchmark::DoNotOptimize(module1);
+        calc::LengthResult result = calc::calculateLengths("14.2", 0.66f, calc::Units::FeetAndInches, ".");
+        benchmark::DoNotOptimize(result);
+        if (!result.split) {
+            state.SkipWithError("the calculation returned no lengths");
+            break;
+        }
     }
-    if (boxes.writes() != 8 * int(state.iterations()))
-        state.SkipWithError("the calculation did not write the eight boxes");
 }
 BENCHMARK(BM_UnitCalculationOnly);
 

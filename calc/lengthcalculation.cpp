@@ -27,91 +27,87 @@ constexpr UnitSystem Feet{492.0, 12.0, 1.0, "FEET", "INCHES"};
 // shift every metric length in the seventh digit.
 constexpr UnitSystem Metres{149.8, 1.0, 100.0, "METERS", "CM"};
 
-// Reading the IEEE flags is not dependable here: at -O2 GCC folds the double
-// division and the float rounding into one single-precision division, drops
-// work whose result looks unused and reuses earlier results, so a flag can be
-// missing when tested. The operands and stored results tell the same story
-// without depending on the optimiser: a zero divisor is a division by zero,
-// and a stored float that came out infinite from finite operands overflowed.
-bool overflowed(float stored)
+// The velocity factors are below 1 and every remainder is below one large
+// unit, so once the overall length is finite nothing after it can overflow:
+// the division is the last step that can fail.
+SplitLengths split(double quotient, const UnitSystem &units, float velocityFactor, std::string_view decimalSeparator)
 {
-    return std::isinf(stored);
-}
+    SplitLengths kept;
+    // From the double quotient, not from the rounded overall length, so the
+    // coax length carries only one rounding.
+    kept.CoaxLength = static_cast<float>(quotient * static_cast<double>(velocityFactor));
 
-std::optional<RuntimeError> calculate(CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator,
-                                      const UnitSystem &units)
-{
-    const std::string typed = form.frequencyText();
-    const ParsedNumber frequency = TextToFloat(typed, decimalSeparator);
-    if (frequency.error)
-        return frequency.error;
-    state.Frequency = frequency.value;
-
-    if (state.Frequency == 0.0f) {
-        // What the division would have stored: an infinity signed like the
-        // zero, since the numerator is positive.
-        state.OverallLength = std::copysign(std::numeric_limits<float>::infinity(), state.Frequency);
-        return RuntimeError::DivisionByZero;
-    }
-    const double quotient = units.numerator / static_cast<double>(state.Frequency);
-    state.OverallLength = static_cast<float>(quotient);
-    if (overflowed(state.OverallLength))
-        return RuntimeError::Overflow;
-
-    // From the double quotient, not from the rounded OverallLength, so the coax
-    // length carries only one rounding.
-    state.CoaxLength = static_cast<float>(quotient * static_cast<double>(state.VelocityFactor));
-    if (overflowed(state.CoaxLength))
-        return RuntimeError::Overflow;
-
-    const double overall = state.OverallLength;
-    state.OverallMajor = static_cast<float>(std::floor(overall));
-    state.OverallMinor = static_cast<float>((overall - std::floor(overall)) * units.storedPerLargeUnit);
-    if (overflowed(state.OverallMajor) || overflowed(state.OverallMinor))
-        return RuntimeError::Overflow;
-
-    const double coax = state.CoaxLength;
-    state.CoaxMajor = static_cast<float>(std::floor(coax));
-    state.CoaxMinor = static_cast<float>((coax - std::floor(coax)) * units.storedPerLargeUnit);
-    if (overflowed(state.CoaxMajor) || overflowed(state.CoaxMinor))
-        return RuntimeError::Overflow;
+    // The splits work on the lengths as stored, rounded to float.
+    const double overall = static_cast<float>(quotient);
+    kept.OverallMajor = static_cast<float>(std::floor(overall));
+    kept.OverallMinor = static_cast<float>((overall - std::floor(overall)) * units.storedPerLargeUnit);
+    const double coax = kept.CoaxLength;
+    kept.CoaxMajor = static_cast<float>(std::floor(coax));
+    kept.CoaxMinor = static_cast<float>((coax - std::floor(coax)) * units.storedPerLargeUnit);
 
     // The shown remainders are rounded to float only for display and never
-    // written back, so the state keeps the unscaled metric fraction.
-    form.setBoxText("Text2", FloatToText(state.OverallMajor, decimalSeparator));
-    const float overallShown = static_cast<float>(static_cast<double>(state.OverallMinor) * units.shownPerStored);
-    if (overflowed(overallShown))
-        return RuntimeError::Overflow;
-    form.setBoxText("Text5", FloatToText(overallShown, decimalSeparator));
-    form.setBoxText("Text6", FloatToText(state.CoaxMajor, decimalSeparator));
-    const float coaxShown = static_cast<float>(static_cast<double>(state.CoaxMinor) * units.shownPerStored);
-    if (overflowed(coaxShown))
-        return RuntimeError::Overflow;
-    form.setBoxText("Text9", FloatToText(coaxShown, decimalSeparator));
-    form.setBoxText("Text3", units.largeUnitWord);
-    form.setBoxText("Text7", units.largeUnitWord);
-    form.setBoxText("Text4", units.smallUnitWord);
-    form.setBoxText("Text8", units.smallUnitWord);
-    return std::nullopt;
+    // kept, so the state holds the unscaled metric fraction.
+    const auto shown = [&](float remainder) {
+        return FloatToText(static_cast<float>(static_cast<double>(remainder) * units.shownPerStored), decimalSeparator);
+    };
+    kept.texts = {FloatToText(kept.OverallMajor, decimalSeparator),
+                  shown(kept.OverallMinor),
+                  FloatToText(kept.CoaxMajor, decimalSeparator),
+                  shown(kept.CoaxMinor),
+                  units.largeUnitWord,
+                  units.smallUnitWord};
+    return kept;
 }
 
 } // namespace
 
-std::optional<RuntimeError> calculateFeetAndInches(CalculationState &state, Form1Boxes &form,
-                                                   std::string_view decimalSeparator)
+void LengthResult::storeInto(CalculationState &state) const
 {
-    return calculate(state, form, decimalSeparator, Feet);
+    if (Frequency)
+        state.Frequency = *Frequency;
+    if (OverallLength)
+        state.OverallLength = *OverallLength;
+    if (split) {
+        state.CoaxLength = split->CoaxLength;
+        state.OverallMajor = split->OverallMajor;
+        state.OverallMinor = split->OverallMinor;
+        state.CoaxMajor = split->CoaxMajor;
+        state.CoaxMinor = split->CoaxMinor;
+    }
 }
 
-std::optional<RuntimeError> calculateMetresAndCentimetres(CalculationState &state, Form1Boxes &form,
-                                                          std::string_view decimalSeparator)
+LengthResult calculateLengths(std::string_view typedFrequency, float velocityFactor, Units units,
+                              std::string_view decimalSeparator)
 {
-    return calculate(state, form, decimalSeparator, Metres);
-}
+    const UnitSystem &system = units == Units::FeetAndInches ? Feet : Metres;
+    LengthResult result;
+    const ParsedNumber frequency = TextToFloat(typedFrequency, decimalSeparator);
+    if (frequency.error) {
+        result.error = frequency.error;
+        return result;
+    }
+    result.Frequency = frequency.value;
 
-void writeFrequencyBack(const CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator)
-{
-    form.setBoxText("Text12", FloatToText(state.Frequency, decimalSeparator));
+    if (frequency.value == 0.0f) {
+        // What the division would have stored: an infinity signed like the
+        // zero, since the numerator is positive.
+        result.OverallLength = std::copysign(std::numeric_limits<float>::infinity(), frequency.value);
+        result.error = RuntimeError::DivisionByZero;
+        return result;
+    }
+    // Reading the IEEE flags is not dependable here: at -O2 GCC folds the
+    // double division and the float rounding into one single-precision
+    // division, so a flag can be missing when tested. A stored float that
+    // came out infinite from finite operands overflowed.
+    const double quotient = system.numerator / static_cast<double>(frequency.value);
+    const float overallLength = static_cast<float>(quotient);
+    result.OverallLength = overallLength;
+    if (std::isinf(overallLength)) {
+        result.error = RuntimeError::Overflow;
+        return result;
+    }
+    result.split = split(quotient, system, velocityFactor, decimalSeparator);
+    return result;
 }
 
 } // namespace calc

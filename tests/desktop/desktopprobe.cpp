@@ -141,16 +141,16 @@ int serve(TestProgram &program)
 
 int main(int argc, char *argv[])
 {
-    qInstallMessageHandler(printQtProblems);
-    QApplication application(argc, argv);
-    prepareApplication(application);
-
-    TestProgram program;
-    LaunchPrinter launches(program.launcher);
-    const QString mode = QCoreApplication::arguments().value(1);
-    if (mode == u"smoke")
-        return smoke(program);
-    if (mode == u"serve")
-        return serve(program);
-    return 2;
+    // On the desktop it is started on, with Qt's complaints printed.
+    const GuiTestEnvironment desktop{.beforeStart = [] { qInstallMessageHandler(printQtProblems); }};
+    return runGuiTestProgram(argc, argv, desktop, [] {
+        TestProgram program;
+        LaunchPrinter launches(program.launcher);
+        const QString mode = QCoreApplication::arguments().value(1);
+        if (mode == u"smoke")
+            return smoke(program);
+        if (mode == u"serve")
+            return serve(program);
+        return 2;
+    });
 }

@@ -14,17 +14,8 @@ program=$1
 here=$(dirname "$0")
 . "$here/session.sh"
 
-accessibility_bus_is_up() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
-}
-export XDG_RUNTIME_DIR=$session_dir
-start /usr/libexec/at-spi-bus-launcher --launch-immediately
-wait_for 10 "the accessibility bus launcher" accessibility_bus_is_up
-
-start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session_dir/display"
-wait_for 15 "Xvfb to accept connections" test -s "$session_dir/display"
-export DISPLAY=:$(cat "$session_dir/display")
+start_accessibility_bus
+start_x_server
 
 mkdir -p "$session_dir/speech" "$session_dir/orca"
 # The dummy voice still wants a sound device: ALSA's null device takes it.
@@ -99,6 +90,9 @@ tab_to() {
       expect "$name"
       return 0
     fi
+    # Orca is done with this control before the next Tab, so that what it
+    # logs next is about the next one.
+    wait_for 3 "Orca to speak of $(focused_name)" said "$(focused_name)" || true
   done
   echo "Tab never reached $name" >&2
   failures=$((failures + 1))
@@ -119,13 +113,20 @@ expect_box_reads() {
 }
 
 # There is no window manager to give the focus back to the main window when
-# a window in front of it closes: the check does it.
+# a window in front of it closes: the check does it, once that window is off
+# the screen, so that its going does not take the focus along.
 focus_main_window() { xdotool search --name '^QUORVEL$' windowfocus --sync >/dev/null; }
+window_is_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null; }
+window_is_gone() { ! window_is_shown "$1"; }
+back_to_main_window_from() {
+  wait_for 10 "the $1 window to close" window_is_gone "$1"
+  focus_main_window
+}
 
 wait_for 30 "Orca to start" grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log"
 begin "the main window"
 focus_main_window
-expect "QUORVEL frame"
+expect "QUORVEL frame" "Program title"
 
 begin "Tab onto the antenna drawing"
 xdotool key Tab
@@ -159,7 +160,7 @@ xdotool key Return
 expect "alert tarnwick" "Run-time error '11': Division by zero"
 begin "closing the error report"
 xdotool key Return
-focus_main_window
+back_to_main_window_from tarnwick
 expect "Calculate in feet and inches"
 
 tab_to "View end detail"
@@ -168,8 +169,8 @@ xdotool key Return
 expect "END DETAIL frame" "exit"
 begin "Escape in the end detail window"
 xdotool key Escape
-focus_main_window
-expect "QUORVEL"
+back_to_main_window_from "END DETAIL"
+expect "QUORVEL" "View end detail"
 
 tab_to "View centre detail"
 begin "Return on the centre detail button"
@@ -184,6 +185,8 @@ fi
 if ((failures)); then
   echo "$failures failed; the program said:" >&2
   cat "$session_dir/program.out" >&2
+  echo "Orca said on its standard error:" >&2
+  cat "$session_dir/orca.out" >&2
   exit 1
 fi
 echo "Orca spoke every result, the error and every box whole"

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the desktop checks: a private temporary folder, background
-# processes that are always ended when the script ends however it ends, and
-# waits that give up.
+# processes that are always ended when the script ends however it ends,
+# waits that give up, and the accessibility bus and X server a check starts.
 
 session_dir=$(mktemp -d)
 chmod 700 "$session_dir"
@@ -44,4 +44,26 @@ wait_for() {
     fi
     sleep 0.1
   done
+}
+
+# The accessibility bus on the session bus. The session bus would start its
+# launcher on the first request, but with the bus's own environment; started
+# here, it keeps its socket in this session's folder and is ended with the
+# rest. Started before the X server, its registry daemon never connects to
+# it, so it does not complain when the X server goes first.
+accessibility_bus_is_up() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
+}
+start_accessibility_bus() {
+  export XDG_RUNTIME_DIR=$session_dir
+  start /usr/libexec/at-spi-bus-launcher --launch-immediately
+  wait_for 10 "the accessibility bus launcher" accessibility_bus_is_up
+}
+
+# An X server of the session's own, named by DISPLAY.
+start_x_server() {
+  start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session_dir/display"
+  wait_for 15 "Xvfb to accept connections" test -s "$session_dir/display"
+  export DISPLAY=:$(cat "$session_dir/display")
 }

@@ -289,15 +289,57 @@ protected Q_SLOTS:
     }
 };
 
-// The application every window test runs in: off any screen, with the
-// program's own name, look and artwork, so that what the tests measure is
-// what the user sees.
-#define TARNWICK_GUI_TEST_MAIN(TestClass)                                                                              \
+// The focus names Tab (or Backtab) visits, starting with the focused
+// control itself: one name more than keys pressed.
+inline QStringList tabWalk(Qt::Key key, qsizetype presses)
+{
+    const auto focusName = [] {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    QStringList visited{focusName()};
+    for (qsizetype press = 0; press < presses; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        visited << focusName();
+    }
+    return visited;
+}
+
+inline void useOffscreenPlatform()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// What a window test program sets up around the shared start: its
+// environment before the application exists (the platform, a scale, a
+// message handler), and a look at the application as the desktop started
+// it, before the program's own look goes on.
+struct GuiTestEnvironment {
+    void (*beforeStart)() = useOffscreenPlatform;
+    void (*started)() = nullptr;
+};
+
+// The application every window test and probe runs in: with the program's
+// own name, look and artwork, so that what the tests measure is what the
+// user sees.
+template<typename Run>
+int runGuiTestProgram(int &argc, char **argv, const GuiTestEnvironment &environment, Run run)
+{
+    if (environment.beforeStart)
+        environment.beforeStart();
+    QApplication application(argc, argv);
+    if (environment.started)
+        environment.started();
+    prepareApplication(application);
+    return run();
+}
+
+#define TARNWICK_GUI_TEST_MAIN_IN(TestClass, environment)                                                              \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
-        QApplication application(argc, argv);                                                                          \
-        prepareApplication(application);                                                                               \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+        return runGuiTestProgram(argc, argv, environment, [&] {                                                        \
+            TestClass test;                                                                                            \
+            return QTest::qExec(&test, argc, argv);                                                                    \
+        });                                                                                                            \
     }
+// Off any screen.
+#define TARNWICK_GUI_TEST_MAIN(TestClass) TARNWICK_GUI_TEST_MAIN_IN(TestClass, GuiTestEnvironment{})

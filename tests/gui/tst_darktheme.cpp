@@ -129,12 +129,10 @@ private Q_SLOTS:
 
 // Notes what the desktop's theme gave the application before the program's
 // look is applied over it.
-int main(int argc, char *argv[])
-{
-    QApplication application(argc, argv);
-    themeWasDark = QApplication::palette().color(QPalette::Window).lightness() < 128;
-    prepareApplication(application);
-    TestDarkTheme test;
-    return QTest::qExec(&test, argc, argv);
-}
+// On the desktop CTest gives it, and its theme as that desktop started it.
+TARNWICK_GUI_TEST_MAIN_IN(TestDarkTheme,
+                          (GuiTestEnvironment{.beforeStart = nullptr, .started = [] {
+                                                  themeWasDark =
+                                                      QApplication::palette().color(QPalette::Window).lightness() < 128;
+                                              }}))
 #include "tst_darktheme.moc"

@@ -24,10 +24,8 @@ const char *const LocaleVariables[] = {"LC_ALL", "LC_NUMERIC", "LC_CTYPE", "LC_M
 
 // The program's start with the separator main() uses, then one calculation
 // in each unit; prints one "name: value" line per finding.
-int calculateAndPrint(int argc, char *argv[])
+int calculateAndPrint(const char *typed)
 {
-    QApplication application(argc, argv);
-    prepareApplication(application);
     const std::string separator = userDecimalSeparator();
     TestProgram program(separator);
     program.showWindow(WindowKind::Main);
@@ -35,7 +33,7 @@ int calculateAndPrint(int argc, char *argv[])
 
     program.pickCable(1);
     QLineEdit *frequency = program.box("Text12");
-    frequency->setText(QString::fromUtf8(argv[2]));
+    frequency->setText(QString::fromUtf8(typed));
     QStringList lines;
     lines << QStringLiteral("separator: ") + QString::fromStdString(separator);
     program.press("Command4");
@@ -168,12 +166,12 @@ private Q_SLOTS:
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], CalculateMode) == 0)
-        return calculateAndPrint(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    TestRegionalSettings test;
-    return QTest::qExec(&test, argc, argv);
+    return runGuiTestProgram(argc, argv, GuiTestEnvironment{}, [&] {
+        if (argc == 3 && qstrcmp(argv[1], CalculateMode) == 0)
+            return calculateAndPrint(argv[2]);
+        TestRegionalSettings test;
+        return QTest::qExec(&test, argc, argv);
+    });
 }
 
 #include "tst_regionalsettings.moc"

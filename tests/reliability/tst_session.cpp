@@ -8,6 +8,7 @@
 #include "../gui/guifixture.h"
 
 #include "desktoplauncher.h"
+#include "scopedpath.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,17 +25,16 @@ class TestSession : public GuiTestCase
 
 private:
     QTemporaryDir emptyPath;
-    QByteArray originalPath;
+    std::optional<ScopedPath> path;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(emptyPath.isValid());
-        originalPath = qgetenv("PATH");
-        qputenv("PATH", emptyPath.path().toLocal8Bit());
+        path.emplace(emptyPath.path().toLocal8Bit());
     }
 
-    void cleanupTestCase() { qputenv("PATH", originalPath); }
+    void cleanupTestCase() { path.reset(); }
 
     void wholeSessionLosesNoMemory()
     {

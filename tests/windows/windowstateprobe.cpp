@@ -87,26 +87,27 @@ bool report(QTextStream &out, QWidget *window, int build)
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    prepareApplication(application);
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return 2;
+    // On the X server it is started on.
+    return runGuiTestProgram(argc, argv, GuiTestEnvironment{.beforeStart = nullptr}, [] {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return 2;
 
-    TestProgram program;
-    program.form1->show();
-    const auto press = [&](const char *button) { program.control<QPushButton>(button)->click(); };
-    press("Command2");
-    press("Command1");
-    press("mnuWeb");
+        TestProgram program;
+        program.form1->show();
+        const auto press = [&](const char *button) { program.control<QPushButton>(button)->click(); };
+        press("Command2");
+        press("Command1");
+        press("mnuWeb");
 
-    QTextStream out(stdout);
-    bool ok = report(out, program.form1, 1) && report(out, program.form1->centerDetail().window(), 1)
-              && report(out, program.form1->endDetail().window(), 1)
-              && report(out, program.form1->website().window(), 1);
+        QTextStream out(stdout);
+        bool ok = report(out, program.form1, 1) && report(out, program.form1->centerDetail().window(), 1)
+                  && report(out, program.form1->endDetail().window(), 1)
+                  && report(out, program.form1->website().window(), 1);
 
-    program.form1->endDetail().window()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    press("Command1");
-    ok = ok && report(out, program.form1->endDetail().window(), 2);
-    return ok ? 0 : 1;
+        program.form1->endDetail().window()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        press("Command1");
+        ok = ok && report(out, program.form1->endDetail().window(), 2);
+        return ok ? 0 : 1;
+    });
 }
