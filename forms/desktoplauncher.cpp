@@ -11,7 +11,7 @@ constexpr auto DesktopUrlOpener = "xdg-open";
 // The opener is started detached, hidden as the command asks: it shows no
 // window of its own, only the browser it starts does. Its process id is the
 // task id, which nothing needs, so it is not kept.
-std::optional<LaunchError> DesktopLauncher::start(const QString &commandLine)
+std::optional<calc::RuntimeError> DesktopLauncher::start(const QString &commandLine)
 {
     const qsizetype space = commandLine.indexOf(QLatin1Char(' '));
     QString program = space < 0 ? commandLine : commandLine.left(space);
@@ -22,6 +22,6 @@ std::optional<LaunchError> DesktopLauncher::start(const QString &commandLine)
         program = QString::fromLatin1(DesktopUrlOpener);
 
     if (program.isEmpty() || !QProcess::startDetached(program, arguments))
-        return LaunchError::FileNotFound;
+        return calc::RuntimeError::FileNotFound;
     return std::nullopt;
 }

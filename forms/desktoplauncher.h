@@ -10,5 +10,5 @@
 class DesktopLauncher final : public ProgramLauncher
 {
 public:
-    std::optional<LaunchError> start(const QString &commandLine) override;
+    std::optional<calc::RuntimeError> start(const QString &commandLine) override;
 };

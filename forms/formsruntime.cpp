@@ -2,7 +2,7 @@
 #include "formsruntime.h"
 
 #include "controlproperties.h"
-#include "formsaccessibility.h"
+#include "accessiblefactory.h"
 
 #include <QApplication>
 #include <QFont>
@@ -91,7 +91,7 @@ void applyFormsLook(QApplication &application)
     font.setPixelSize(FormsFontPixelSize);
     application.setFont(font);
     application.setStyle(new FormsStyle);
-    installFormsAccessibility();
+    installAccessibleFactory();
 }
 
 std::string userDecimalSeparator()

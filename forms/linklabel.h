@@ -12,11 +12,12 @@
 class LinkLabel : public QLabel
 {
     Q_OBJECT
+    Q_CLASSINFO("AccessibleRole", "Link")
 
 public:
     explicit LinkLabel(QWidget *parent = nullptr);
 
-    void click();
+    Q_INVOKABLE void click();
 
 Q_SIGNALS:
     void clicked();

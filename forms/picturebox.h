@@ -9,11 +9,13 @@
 // the bitmap's size plus its border. A control inside it is positioned, as any
 // Qt child, from the box's outer corner: a form places it at its position in
 // the bitmap plus the 2-pixel border. The bitmap is named by its file, whose
-// suffix names its format. It takes the focus, and shows it once the
+// suffix names its format. Screen readers meet it as an image, described
+// by its accessible description. It takes the focus, and shows it once the
 // keyboard has moved it, as the style marks focus.
 class PictureBox : public QFrame
 {
     Q_OBJECT
+    Q_CLASSINFO("AccessibleRole", "Graphic")
     Q_PROPERTY(QString pictureFile READ pictureFile WRITE setPictureFile)
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
 

@@ -45,16 +45,14 @@ class RecordingErrorReporter final : public ErrorReporter
 {
 public:
     void report(calc::RuntimeError error) override { reports.push_back(error); }
-    void report(LaunchError error) override { launchErrors.push_back(error); }
 
     std::vector<calc::RuntimeError> reports;
-    std::vector<LaunchError> launchErrors;
 };
 
 class RecordingLauncher final : public ProgramLauncher
 {
 public:
-    std::optional<LaunchError> start(const QString &commandLine) override
+    std::optional<calc::RuntimeError> start(const QString &commandLine) override
     {
         launches.push_back(commandLine);
         return failWith;
@@ -62,7 +60,7 @@ public:
 
     // The command lines, in the order they were started.
     std::vector<QString> launches;
-    std::optional<LaunchError> failWith;
+    std::optional<calc::RuntimeError> failWith;
 };
 
 // Closes any modal window as soon as it opens, so that a test goes on

@@ -126,8 +126,8 @@ private Q_SLOTS:
         writeOpener(RecordingOpener);
         QVERIFY(QFile::rename(opener(), bin->filePath(QStringLiteral("otherprogram"))));
         DesktopLauncher launcher;
-        QCOMPARE(launcher.start(opener()), LaunchError::FileNotFound);
-        QCOMPARE(launcher.start(QString()), LaunchError::FileNotFound);
+        QCOMPARE(launcher.start(opener()), calc::RuntimeError::FileNotFound);
+        QCOMPARE(launcher.start(QString()), calc::RuntimeError::FileNotFound);
         QCOMPARE(launcher.start(QStringLiteral("otherprogram --x")), std::nullopt);
         QTRY_VERIFY(QFile::exists(bin->filePath(QStringLiteral("otherprogram.record"))));
     }
@@ -154,7 +154,7 @@ private Q_SLOTS:
         DesktopLauncher launcher;
         const auto launched = launcher.start(QStringLiteral("start.exe http://example.com/"));
         QVERIFY(QDir::setCurrent(workingFolder));
-        QCOMPARE(launched, LaunchError::FileNotFound);
+        QCOMPARE(launched, calc::RuntimeError::FileNotFound);
     }
 
     void launchReturnsWhateverTheOpenerDoes_data()
@@ -200,7 +200,8 @@ private Q_SLOTS:
         }
 
         DesktopLauncher launcher;
-        const std::optional<LaunchError> expected = reported ? std::optional{LaunchError::FileNotFound} : std::nullopt;
+        const std::optional<calc::RuntimeError> expected =
+            reported ? std::optional{calc::RuntimeError::FileNotFound} : std::nullopt;
         QCOMPARE(launcher.start(QStringLiteral("start.exe http://example.com/")), expected);
 
         if (opener == Opener::Hangs) {

@@ -3,35 +3,7 @@
 
 #include "textaccessible.h"
 
-class QLineEdit;
 class QTextEdit;
-
-// What screen readers are told of a single-line text box.
-class TextBoxAccessible final : public TextAccessible
-{
-public:
-    explicit TextBoxAccessible(QLineEdit *box);
-
-    QAccessible::State state() const override;
-
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override;
-    void removeSelection(int selectionIndex) override;
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    int cursorPosition() const override;
-    void setCursorPosition(int position) override;
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int startIndex, int endIndex) override;
-
-protected:
-    QString shownText() const override;
-    QString editedText() const override;
-    void setEditedText(const QString &text) override;
-
-private:
-    QLineEdit *box() const;
-};
 
 // What screen readers are told of a multi-line text box: its text alone,
 // without the scroll area it is built on.

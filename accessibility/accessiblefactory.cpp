@@ -1,30 +1,34 @@
 // SPDX-License-Identifier: MIT
-#include "formsaccessibility.h"
+#include "accessiblefactory.h"
 
 #include "announcer.h"
-#include "linklabel.h"
-#include "picturebox.h"
+#include "multilinetextboxaccessible.h"
 #include "textboxaccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QTextEdit>
 
 namespace {
-class LinkLabelAccessible final : public QAccessibleWidget
+constexpr auto RoleClassInfo = "AccessibleRole";
+
+class LinkAccessible final : public QAccessibleWidget
 {
 public:
-    explicit LinkLabelAccessible(LinkLabel *label)
-        : QAccessibleWidget(label, QAccessible::Link)
+    explicit LinkAccessible(QWidget *link)
+        : QAccessibleWidget(link, QAccessible::Link)
     {
     }
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return label()->text();
+        const auto *label = qobject_cast<const QLabel *>(widget());
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty() && label)
+            return label->text();
         return QAccessibleWidget::text(kind);
     }
 
@@ -35,13 +39,10 @@ public:
     void doAction(const QString &actionName) override
     {
         if (actionName == pressAction())
-            label()->click();
+            QMetaObject::invokeMethod(widget(), "click");
         else
             QAccessibleWidget::doAction(actionName);
     }
-
-private:
-    LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
 };
 
 // A notification that is never on the screen, named by the sentence it
@@ -74,7 +75,18 @@ bool isForm(const QWidget &widget)
     return widget.isWindow() && widget.metaObject()->superClass() == &QWidget::staticMetaObject;
 }
 
-QAccessibleInterface *formsAccessibleInterface(const QString &className, QObject *object)
+// The role a control's class declares, or NoRole.
+QAccessible::Role declaredRole(const QMetaObject &metaObject)
+{
+    const int index = metaObject.indexOfClassInfo(RoleClassInfo);
+    if (index < 0)
+        return QAccessible::NoRole;
+    bool known = false;
+    const int role = QMetaEnum::fromType<QAccessible::Role>().keyToValue(metaObject.classInfo(index).value(), &known);
+    return known ? QAccessible::Role(role) : QAccessible::NoRole;
+}
+
+QAccessibleInterface *accessibleInterface(const QString &className, QObject *object)
 {
     // Qt asks once per class up the hierarchy; answering for the object's
     // own class is enough.
@@ -89,17 +101,21 @@ QAccessibleInterface *formsAccessibleInterface(const QString &className, QObject
         return new TextBoxAccessible(box);
     if (auto *box = qobject_cast<QTextEdit *>(widget))
         return new MultiLineTextBoxAccessible(box);
-    if (auto *link = qobject_cast<LinkLabel *>(widget))
-        return new LinkLabelAccessible(link);
-    if (qobject_cast<PictureBox *>(widget))
+    switch (declaredRole(*widget->metaObject())) {
+    case QAccessible::Link:
+        return new LinkAccessible(widget);
+    case QAccessible::Graphic:
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    default:
+        break;
+    }
     if (isForm(*widget))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 }
 
-void installFormsAccessibility()
+void installAccessibleFactory()
 {
-    QAccessible::installFactory(formsAccessibleInterface);
+    QAccessible::installFactory(accessibleInterface);
 }
