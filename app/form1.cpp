@@ -15,10 +15,6 @@
 #include <initializer_list>
 
 namespace {
-// A result row read as one statement, in the order the boxes stand on the
-// dimension line: "Overall length 34 FEET 7.774658 INCHES". Screen readers
-// find it in the description of every box of the row; the boxes' own texts
-// stay as they are.
 // A written box shows its text from the first character, so a narrow box cuts
 // off the last digits, never the leading ones.
 void setBoxText(QLineEdit *box, const std::string &text)
@@ -27,6 +23,10 @@ void setBoxText(QLineEdit *box, const std::string &text)
     box->setCursorPosition(0);
 }
 
+// A result row read as one statement, in the order the boxes stand on the
+// dimension line: "Overall length 34 FEET 7.774658 INCHES". Screen readers
+// find it in the description of every box of the row; the boxes' own texts
+// stay as they are.
 void describeRow(const QString &row, std::initializer_list<QLineEdit *> boxes)
 {
     QStringList words{row};
