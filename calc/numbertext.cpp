@@ -5,188 +5,106 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <system_error>
 
 namespace calc {
 
 namespace {
 
-constexpr bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-constexpr bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+constexpr std::string_view Digits = "0123456789";
 
-// Decimal exponents and digit counts are clamped here. Any magnitude past
-// this is hopelessly outside the float range anyway, and keeping every sum of
-// two clamped values far inside int64 means no arithmetic on them can wrap.
-constexpr std::int64_t MagnitudeLimit = 1'000'000'000'000'000; // 1e15
-
-constexpr std::int64_t clampedCount(std::size_t n)
+// Where the run of digits that starts at `at` ends.
+std::size_t endOfDigits(std::string_view text, std::size_t at)
 {
-    return n > static_cast<std::size_t>(MagnitudeLimit) ? MagnitudeLimit : static_cast<std::int64_t>(n);
+    return std::min(text.find_first_not_of(Digits, at), text.size());
 }
 
-// Every float and every midpoint between neighbouring floats has fewer than
-// 120 significant decimal digits, so digits beyond this many can only decide
-// on which side of such a point the value lies. One nonzero "sticky" digit
-// standing in for them keeps that side, and keeps parsing linear and cheap.
-constexpr std::size_t KeptDigits = 200;
-
-// A value 0.d1d2d3... x 10^exponent with d1 != 0 (digits empty for zero).
-struct DecimalValue {
+// A number text taken apart by the grammar: blanks, [+|-], digits
+// [separator digits], [(E|e) [+|-] digits], blanks, with at least one digit
+// before the exponent.
+struct NumberParts {
     bool negative = false;
-    std::string digits;
-    std::int64_t exponent = 0;
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
+    bool exponentNegative = false;
+    std::string_view exponentDigits; // empty when there is no exponent
 };
 
-// The grammar: blanks, [+|-], digits [separator digits], [(E|e) [+|-] digits],
-// blanks; at least one mantissa digit. Returns nothing for anything else.
-std::optional<DecimalValue> parseDecimal(std::string_view text, std::string_view separator)
+std::optional<NumberParts> splitNumber(std::string_view text, std::string_view separator)
 {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    const std::string_view t = text.substr(begin, end - begin);
+    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+    text.remove_suffix(text.size() - (text.find_last_not_of(" \t") + 1));
 
-    DecimalValue result;
-    std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-        result.negative = t[i] == '-';
-        ++i;
+    NumberParts parts;
+    const auto sign = [&](std::size_t at, bool &negative) {
+        negative = at < text.size() && text[at] == '-';
+        return at < text.size() && (negative || text[at] == '+') ? at + 1 : at;
+    };
+    std::size_t at = sign(0, parts.negative);
+    std::size_t end = endOfDigits(text, at);
+    parts.integerDigits = text.substr(at, end - at);
+    if (!separator.empty() && text.substr(end).starts_with(separator)) {
+        at = end + separator.size();
+        end = endOfDigits(text, at);
+        parts.fractionDigits = text.substr(at, end - at);
     }
-
-    const std::size_t intBegin = i;
-    while (i < t.size() && isDigit(t[i]))
-        ++i;
-    const std::size_t intEnd = i;
-
-    std::size_t fracBegin = i;
-    std::size_t fracEnd = i;
-    if (!separator.empty() && t.substr(i).starts_with(separator)) {
-        i += separator.size();
-        fracBegin = i;
-        while (i < t.size() && isDigit(t[i]))
-            ++i;
-        fracEnd = i;
-    }
-    if (intEnd == intBegin && fracEnd == fracBegin)
+    if (parts.integerDigits.empty() && parts.fractionDigits.empty())
         return std::nullopt;
-
-    std::int64_t explicitExponent = 0;
-    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-        ++i;
-        bool exponentNegative = false;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            exponentNegative = t[i] == '-';
-            ++i;
-        }
-        const std::size_t expBegin = i;
-        while (i < t.size() && isDigit(t[i])) {
-            if (explicitExponent < MagnitudeLimit)
-                explicitExponent = std::min(MagnitudeLimit, explicitExponent * 10 + (t[i] - '0'));
-            ++i;
-        }
-        if (i == expBegin)
+    if (end < text.size() && (text[end] == 'E' || text[end] == 'e')) {
+        at = sign(end + 1, parts.exponentNegative);
+        end = endOfDigits(text, at);
+        parts.exponentDigits = text.substr(at, end - at);
+        if (parts.exponentDigits.empty())
             return std::nullopt;
-        if (exponentNegative)
-            explicitExponent = -explicitExponent;
     }
-    if (i != t.size())
+    if (end != text.size())
         return std::nullopt;
+    return parts;
+}
 
-    // Find the first significant digit and where it stands relative to the
-    // separator; that fixes the decimal magnitude.
-    const std::string_view intDigits = t.substr(intBegin, intEnd - intBegin);
-    const std::string_view fracDigits = t.substr(fracBegin, fracEnd - fracBegin);
-    std::string_view significant;
-    std::string_view rest;
-    std::int64_t magnitude = 0;
-    if (const auto p = intDigits.find_first_not_of('0'); p != std::string_view::npos) {
-        significant = intDigits.substr(p);
-        rest = fracDigits;
-        magnitude = clampedCount(significant.size());
-    } else if (const auto q = fracDigits.find_first_not_of('0'); q != std::string_view::npos) {
-        significant = fracDigits.substr(q);
-        magnitude = -clampedCount(q);
-    } else {
-        return result; // zero, whatever the exponent says
-    }
-    result.exponent = magnitude + explicitExponent;
-
-    const std::size_t fromSignificant = std::min(significant.size(), KeptDigits);
-    const std::size_t fromRest = std::min(rest.size(), KeptDigits - fromSignificant);
-    result.digits.reserve(KeptDigits + 1);
-    result.digits.append(significant.substr(0, fromSignificant));
-    result.digits.append(rest.substr(0, fromRest));
-    const bool droppedNonZero = significant.substr(fromSignificant).find_first_not_of('0') != std::string_view::npos
-                                || rest.substr(fromRest).find_first_not_of('0') != std::string_view::npos;
-    if (droppedNonZero)
-        result.digits.push_back('1');
-    return result;
+// Whether a number outside the float range lies above it rather than below:
+// whether its first significant digit stands left of the separator once the
+// exponent has moved it. Counts are clamped far inside int64, so that no sum
+// of them wraps; any count that large decides the answer alone.
+bool aboveFloatRange(const NumberParts &parts)
+{
+    constexpr std::int64_t Limit = 1'000'000'000'000'000;
+    const auto clamped = [](std::size_t count) { return std::int64_t(std::min<std::size_t>(count, Limit)); };
+    const std::size_t leading = parts.integerDigits.find_first_not_of('0');
+    const std::int64_t place = leading != std::string_view::npos
+                                   ? clamped(parts.integerDigits.size() - leading)
+                                   : -clamped(parts.fractionDigits.find_first_not_of('0'));
+    std::int64_t exponent = 0;
+    for (const char digit : parts.exponentDigits)
+        exponent = std::min(Limit, exponent * 10 + (digit - '0'));
+    return place + (parts.exponentNegative ? -exponent : exponent) > 0;
 }
 
 } // namespace
 
 ParsedNumber TextToFloat(std::string_view text, std::string_view decimalSeparator)
 {
-    const auto parsed = parseDecimal(text, decimalSeparator);
-    if (!parsed)
+    const std::optional<NumberParts> parts = splitNumber(text, decimalSeparator);
+    if (!parts)
         return {0.0f, RuntimeError::TypeMismatch};
-    const DecimalValue &value = *parsed;
 
-    const float zero = value.negative ? -0.0f : 0.0f;
-    if (value.digits.empty())
-        return {zero, std::nullopt};
-    // The largest float is about 0.34e39 and half the smallest denormal about
-    // 0.7e-45, so outside these magnitudes the answer is known without
-    // rounding anything; this also keeps huge exponents away from the library.
-    if (value.exponent > 39)
-        return {0.0f, RuntimeError::Overflow};
-    if (value.exponent < -45)
-        return {zero, std::nullopt};
+    // The library takes a point for the separator and no plus sign before
+    // the digits; it rounds the exact value once, however many digits.
+    std::string plain;
+    if (parts->negative)
+        plain.push_back('-');
+    plain.append(parts->integerDigits).append(".").append(parts->fractionDigits);
+    if (!parts->exponentDigits.empty())
+        plain.append(parts->exponentNegative ? "e-" : "e").append(parts->exponentDigits);
 
-    // A plain "d.ddd…e±x" copy: the one form the library reads exactly as we
-    // mean it (it neither takes '+' nor a locale's separator).
-    std::string normalised;
-    normalised.reserve(value.digits.size() + 8);
-    if (value.negative)
-        normalised.push_back('-');
-    normalised.push_back(value.digits.front());
-    if (value.digits.size() > 1) {
-        normalised.push_back('.');
-        normalised.append(value.digits, 1);
-    }
-    normalised.push_back('e');
-    std::array<char, 8> exponentText{};
-    const auto written =
-        std::to_chars(exponentText.data(), exponentText.data() + exponentText.size(), value.exponent - 1);
-    normalised.append(exponentText.data(), written.ptr);
-
-    float result = 0.0f;
-    const char *first = normalised.data();
-    const char *last = first + normalised.size();
-    const auto [ptr, ec] = std::from_chars(first, last, result, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // The library leaves the value alone on both ends of the range. It
-        // rounds into the denormals itself and gives up only when the nearest
-        // float is zero, so at this magnitude the answer is a signed zero.
-        if (value.exponent <= 0)
-            return {zero, std::nullopt};
-        return {0.0f, RuntimeError::Overflow};
-    }
-    if (ec != std::errc{} || ptr != last || !std::isfinite(result))
-        return {0.0f, RuntimeError::TypeMismatch}; // cannot happen for the text built above
-    return {result, std::nullopt};
+    float value = 0.0f;
+    // Out of range either way leaves the value alone; below the smallest
+    // float the nearest float is a zero.
+    if (std::from_chars(plain.data(), plain.data() + plain.size(), value).ec == std::errc::result_out_of_range)
+        return aboveFloatRange(*parts) ? ParsedNumber{0.0f, RuntimeError::Overflow}
+                                       : ParsedNumber{parts->negative ? -0.0f : 0.0f, std::nullopt};
+    return {value, std::nullopt};
 }
 
 std::string FloatToText(float value, std::string_view decimalSeparator)
@@ -199,54 +117,16 @@ std::string FloatToText(float value, std::string_view decimalSeparator)
     if (value == 0.0f)
         return "0";
 
-    // "-d.dddddde-xx": the exact value rounded once to 7 significant digits
-    // (an exact tie goes to even), so a carry already shows in the exponent:
-    // 1e-4f is 9.99999975e-05 but shows plainly as 0.0001.
+    // printf's %.7g: the exact value rounded once to 7 significant digits,
+    // plain from 0.0001 up to 1e7, otherwise "d.dddddde+dd", and trailing
+    // zeros dropped.
     std::array<char, 32> buffer{};
     const auto written =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 6);
-    const std::string_view sci(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
-
-    const bool negative = sci.front() == '-';
-    const std::string_view body = negative ? sci.substr(1) : sci;
-    std::string digits;
-    digits.push_back(body[0]);
-    digits.append(body.substr(2, 6));
-    int exponent = 0;
-    const std::string_view exponentText = body.substr(body.find('e') + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
-
-    std::string text;
-    if (negative)
-        text.push_back('-');
-
-    const auto appendFraction = [&](std::string_view fraction) {
-        const auto lastNonZero = fraction.find_last_not_of('0');
-        if (lastNonZero == std::string_view::npos)
-            return;
-        text.append(decimalSeparator);
-        text.append(fraction.substr(0, lastNonZero + 1));
-    };
-
-    if (exponent >= 0 && exponent <= 6) {
-        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-        text.append(digits, 0, wholeDigits);
-        appendFraction(std::string_view(digits).substr(wholeDigits));
-    } else if (exponent >= -4 && exponent < 0) {
-        text.push_back('0');
-        const std::string fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        appendFraction(fraction);
-    } else {
-        text.push_back(digits[0]);
-        appendFraction(std::string_view(digits).substr(1));
-        text.push_back('E');
-        text.push_back(exponent < 0 ? '-' : '+');
-        const int shown = exponent < 0 ? -exponent : exponent;
-        if (shown < 10)
-            text.push_back('0');
-        text.append(std::to_string(shown));
-    }
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 7);
+    std::string text(buffer.data(), written.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
     return text;
 }
 

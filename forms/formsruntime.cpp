@@ -21,7 +21,11 @@ constexpr auto FormsFontSubstitute = "Liberation Sans";
 constexpr int FormsFontPixelSize = 11;
 
 // The standard light scheme, the one the windows' own colours were chosen
-// against: Fusion's colours for a light desktop.
+// against: Fusion's colours for a light desktop. Fusion's own
+// standardPalette() gives exactly these only while the desktop is light: it
+// follows the desktop's theme, and under a dark one (GTK's Adwaita:dark, seen
+// with Qt 6.4.2) it gives dark colours, which the windows' light backgrounds
+// cannot carry. So the light scheme is written out here.
 QPalette standardLightScheme()
 {
     const QColor face(239, 239, 239);

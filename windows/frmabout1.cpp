@@ -2,6 +2,7 @@
 #include "frmabout1.h"
 #include "ui_frmabout1.h"
 
+#include "fixedwindow.h"
 #include "taskbarstate.h"
 
 #include <QKeyEvent>
@@ -23,14 +24,7 @@ frmAbout1::frmAbout1(QWidget *parent)
     , ui(std::make_unique<Ui::frmAbout1>())
 {
     ui->setupUi(this);
-    // A close box only. Still a plain window rather than a dialog or tool
-    // window: those would be tied to another window or kept above it, and
-    // would not count when the program waits for its last window to close.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    // Every build opens at the same place, whatever the window manager
-    // would choose; the position is that of the client area.
-    setGeometry(QRect(StoredPosition, size()));
+    setUpFixedWindow(*this, {}, StoredPosition);
     ui->cmdOK->setFocus(Qt::OtherFocusReason);
 
     // Default and cancel button in one. The text box takes Enter for itself

@@ -3,6 +3,7 @@
 #include "ui_web.h"
 
 #include "errorreporter.h"
+#include "fixedwindow.h"
 #include "formsruntime.h"
 #include "imagefile.h"
 #include "programlauncher.h"
@@ -42,12 +43,7 @@ web::web(FormsRuntime &runtime, QWidget *parent)
     , m_runtime(runtime)
 {
     ui->setupUi(this);
-    // A minimize box but no maximize box, and a fixed size (from the .ui).
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // Every build opens at the same place, whatever the window manager
-    // would choose; the position is that of the client area.
-    setGeometry(QRect(StoredPosition, size()));
+    setUpFixedWindow(*this, Qt::WindowMinimizeButtonHint, StoredPosition);
 
     ui->lblWebPage->setCursor(cursorFromFile(QStringLiteral(":/hand.cur")));
     connect(ui->lblWebPage, &LinkLabel::clicked, this, &web::lblWebPage_Click);
