@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # --version and --help answer at a terminal with no display, and an unknown
-# option is refused; none of them opens a window.
+# option or a stray argument is refused; none of them opens a window.
 set -euo pipefail
 program=$1 version=$2
 output=$(mktemp -d)
@@ -27,5 +27,6 @@ done <<EOF_TABLE
 --help|xcb|0|stdout|Usage: tarnwick [options]
 -platform offscreen -v|xcb|0|stdout|tarnwick $version
 --bogus|offscreen|2|stderr|tarnwick: Unknown option 'bogus'.
+foo|offscreen|2|stderr|tarnwick: Unexpected argument 'foo'.
 EOF_TABLE
 exit $status

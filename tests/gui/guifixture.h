@@ -6,6 +6,7 @@
 // shown or started, and a watchdog that closes any modal window a test did
 // not expect, so a test fails instead of waiting for a person.
 
+#include "../knownresults.h"
 #include "calculationstate.h"
 #include "errorreporter.h"
 #include "form1.h"
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -199,10 +201,12 @@ struct TestProgram {
     }
 
     // The result and unit boxes, in the order a unit button writes them.
+    static constexpr std::array<const char *, 8> ResultBoxes{"Text2", "Text5", "Text6", "Text9",
+                                                             "Text3", "Text7", "Text4", "Text8"};
     QStringList resultTexts() const
     {
         QStringList texts;
-        for (const char *name : {"Text2", "Text5", "Text6", "Text9", "Text3", "Text7", "Text4", "Text8"})
+        for (const char *name : ResultBoxes)
             texts << box(name)->text();
         return texts;
     }
@@ -241,22 +245,6 @@ struct TestProgram {
     Program program;
     calc::CalculationState &module1 = program.module1();
     Form1 *const form1 = &program.form1();
-};
-
-// What the boxes show after a calculation, in the order of resultTexts().
-struct KnownResult {
-    const char *name;
-    QString frequency;
-    int cable;
-    const char *button;
-    QStringList results;
-};
-
-inline const QList<KnownResult> KnownResults{
-    {"14.2 MHz RG-8x feet", QStringLiteral("14.2"), 1, "Command3",
-     QStringList{"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"}},
-    {"14.2 MHz RG-8x metric", QStringLiteral("14.2"), 1, "Command4",
-     QStringList{"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"}},
 };
 
 // What every window test class is: a fresh program for each test, its main

@@ -104,7 +104,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("results");
 
         for (const KnownResult &known : KnownResults)
-            QTest::newRow(known.name) << known.frequency << known.cable << known.button << known.results;
+            QTest::newRow(known.name) << known.frequency << known.cable << known.button() << known.results;
         QTest::newRow("3.5 MHz RG-58 metric")
             << "3.5" << 9 << "Command4"
             << QStringList{"42", "79.99992", "28", "24.80011", "METERS", "METERS", "CM", "CM"};

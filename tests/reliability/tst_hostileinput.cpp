@@ -67,7 +67,7 @@ private:
         for (const KnownResult &known : KnownResults) {
             paste(program->box("Text12"), known.frequency);
             program->pickCable(known.cable);
-            program->press(known.button);
+            program->press(known.button());
             QCOMPARE(program->resultTexts(), known.results);
         }
         QVERIFY(program->errors.reports.empty());
@@ -141,7 +141,7 @@ private Q_SLOTS:
         // Both knowns are 14.2 MHz with the cable picked in init().
         const QStringList before = program->resultTexts();
         for (const KnownResult &known : KnownResults) {
-            program->press(known.button);
+            program->press(known.button());
             QCOMPARE(program->resultTexts(), error ? before : known.results);
         }
 

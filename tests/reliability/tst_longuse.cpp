@@ -111,8 +111,8 @@ private Q_SLOTS:
         const KnownResult &feetResult = KnownResults[0];
         const KnownResult &metricResult = KnownResults[1];
         program->pickCable(feetResult.cable);
-        auto *feet = program->control<QPushButton>(feetResult.button);
-        auto *metric = program->control<QPushButton>(metricResult.button);
+        auto *feet = program->control<QPushButton>(feetResult.button());
+        auto *metric = program->control<QPushButton>(metricResult.button());
 
         MemoryUse warmedUp;
         for (int press = 1; press <= Presses; ++press) {
