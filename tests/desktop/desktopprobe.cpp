@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The program as the desktop meets it, on whatever platform Qt was given,
-// with launches recorded instead of started. It prints, one line each:
+// with launches printed instead of started. It prints, one line each:
 //   shown <objectName>        a window reached the screen
 //   results <box texts>       the eight result boxes after a calculation
-//   launch <command line>     the launcher was asked to start a program
+//   launch <command line>     the launcher was asked to start a program,
+//                             printed before the launch returns
 //   qt-warning <message>      any warning or critical message from Qt
 // "smoke" opens and closes every window, calculates, presses the link
 // through its accessibility action, and quits. "serve" opens every window,
 // prints "ready", and keeps running so that a screen reader client can
-// drive it from outside; the script that started it ends it.
+// drive it from outside; the script that started it ends it. "known"
+// prints, as key=value lines, what the checks outside expect of the worked
+// example, and needs no display.
 
 #include "../gui/guifixture.h"
 
+#include "cablecatalogue.h"
 #include "form2.h"
 #include "frmabout1.h"
 #include "linklabel.h"
@@ -21,6 +25,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 QTextStream &out()
@@ -60,10 +65,28 @@ bool openAndClose(WindowInstance<Window> &instance)
 
 void calculate(const TestProgram &program)
 {
-    program.box("Text12")->setText(QStringLiteral("14.2"));
-    program.control<QListWidget>("List1")->setCurrentRow(1);
-    program.control<QPushButton>("Command3")->click();
+    const KnownResult &known = KnownResults[0];
+    program.box("Text12")->setText(known.frequency);
+    program.control<QListWidget>("List1")->setCurrentRow(known.cable);
+    program.control<QPushButton>(known.button())->click();
     out() << "results " << program.resultTexts().join(u' ') << Qt::endl;
+}
+
+// Each worked example under the name of its units: "feet.results=34 ...".
+int printKnownResults()
+{
+    for (const KnownResult &known : KnownResults) {
+        const QString units =
+            known.units == calc::Units::FeetAndInches ? QStringLiteral("feet") : QStringLiteral("metric");
+        const std::string_view cableName = calc::CableCatalogue.at(std::size_t(known.cable)).displayName;
+        out() << units << ".frequency=" << known.frequency << '\n'
+              << units << ".cable=" << known.cable << '\n'
+              << units << ".cable.name=" << QString::fromUtf8(cableName.data(), qsizetype(cableName.size())) << '\n'
+              << units << ".overall=" << known.overallStatement() << '\n'
+              << units << ".coax=" << known.coaxStatement() << '\n'
+              << units << ".results=" << known.results.join(u' ') << Qt::endl;
+    }
+    return 0;
 }
 
 void pressLink(web &website)
@@ -72,29 +95,17 @@ void pressLink(web &website)
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
-// Launches are printed as they happen, so a client outside the process can
-// tell how many its action caused.
-class LaunchPrinter
+// Prints each launch as it is asked for, before it returns: a client that
+// pressed the link over AT-SPI, whose press returns once the program has
+// acted on it, then finds every launch it caused already printed.
+class PrintingLauncher final : public ProgramLauncher
 {
 public:
-    explicit LaunchPrinter(const RecordingLauncher &launcher)
-        : m_launcher(launcher)
+    std::optional<calc::RuntimeError> start(const QString &commandLine) override
     {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { print(); });
-        m_timer.start(20);
+        out() << "launch " << commandLine << Qt::endl;
+        return std::nullopt;
     }
-    ~LaunchPrinter() { print(); }
-
-private:
-    void print()
-    {
-        for (; m_printed < m_launcher.launches.size(); ++m_printed)
-            out() << "launch " << m_launcher.launches[m_printed] << Qt::endl;
-    }
-
-    const RecordingLauncher &m_launcher;
-    QTimer m_timer;
-    std::size_t m_printed = 0;
 };
 
 int smoke(TestProgram &program)
@@ -143,9 +154,11 @@ int main(int argc, char *argv[])
 {
     // On the desktop it is started on, with Qt's complaints printed.
     const GuiTestEnvironment desktop{.beforeStart = [] { qInstallMessageHandler(printQtProblems); }};
+    if (argc == 2 && argv[1] == std::string_view("known"))
+        return printKnownResults();
     return runGuiTestProgram(argc, argv, desktop, [] {
-        TestProgram program;
-        LaunchPrinter launches(program.launcher);
+        PrintingLauncher launcher;
+        TestProgram program(".", nullptr, &launcher);
         const QString mode = QCoreApplication::arguments().value(1);
         if (mode == u"smoke")
             return smoke(program);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Usage: orca_check.sh PROGRAM
+# Usage: orca_check.sh PROGRAM PROBE
 # What a blind user hears: the Orca screen reader listens to the program on
 # an X server, a session bus and an accessibility bus of the check's own,
 # speaking through speech-dispatcher's dummy output, while the check uses
@@ -13,6 +13,7 @@ fi
 program=$1
 here=$(dirname "$0")
 . "$here/session.sh"
+load_known_results "$2"
 
 start_accessibility_bus
 start_x_server
@@ -133,24 +134,26 @@ xdotool key Tab
 expect "Drawing of the coaxial dipole image"
 
 tab_to "Frequency in megahertz"
-xdotool key ctrl+a type 14.2
+xdotool key ctrl+a type "$(known feet.frequency)"
 tab_to "Cable type"
-begin "the second cable"
-xdotool key Down
-expect "RG-8x"
+# The list's focus mark starts on the first cable: each step down picks the next.
+begin "the cable at list position $(known feet.cable)"
+for ((row = 0; row < $(known feet.cable); row++)); do xdotool key Down; done
+expect "$(known feet.cable.name)"
 
 tab_to "Calculate in feet and inches"
 begin "Return on FEET/INCHES"
 xdotool key Return
-expect "Overall length 34 FEET 7.774658 INCHES" "Coax section 25 FEET 11.83099 INCHES"
+expect "$(known feet.overall)" "$(known feet.coax)"
 
 tab_to "Calculate in metres and centimetres"
 begin "Return on METER/CM"
 xdotool key Return
-expect "Overall length 10 METERS 54.92964 CM" "Coax section 7 METERS 91.1972 CM"
+expect "$(known metric.overall)" "$(known metric.coax)"
 
-expect_box_reads "Overall length, unit of the whole part" METERS
-expect_box_reads "Overall length, remainder" 54.92964
+read -ra metric <<<"$(known metric.results)"
+expect_box_reads "Overall length, unit of the whole part" "${metric[4]}"
+expect_box_reads "Overall length, remainder" "${metric[1]}"
 
 tab_to "Frequency in megahertz"
 xdotool key ctrl+a type 0

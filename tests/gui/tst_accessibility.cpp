@@ -182,7 +182,7 @@ private Q_SLOTS:
     // Enter in a box of the main window is no calculation and opens nothing.
     void returnInTheMainWindowsBoxesPressesNothing()
     {
-        program->typeFrequency(QStringLiteral("14.2"));
+        program->typeFrequency(KnownResults[0].frequency);
         const QStringList resultsBefore = program->resultTexts();
         QList<std::shared_ptr<QSignalSpy>> clicks;
         for (QPushButton *button : program->form1->findChildren<QPushButton *>())
@@ -391,7 +391,7 @@ private Q_SLOTS:
         const auto type = QAccessible::TextBoundaryType(boundary);
         for (const WindowKind kind : {WindowKind::Main, WindowKind::CenterDetail, WindowKind::EndDetail})
             program->showWindow(kind);
-        program->typeFrequency(QStringLiteral("14.2"));
+        program->typeFrequency(KnownResults[0].frequency);
         program->press("Command3");
         HangWatchdog watchdog(std::chrono::seconds(20));
 

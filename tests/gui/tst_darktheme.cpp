@@ -71,9 +71,10 @@ std::map<QString, double> measureTextContrasts()
     std::map<QString, double> contrasts;
     TestProgram program;
     program.showWindow(WindowKind::Main);
-    program.typeFrequency(QStringLiteral("14.2"));
-    program.pickCable(1);
-    program.press("Command3");
+    const KnownResult &known = KnownResults[0];
+    program.typeFrequency(known.frequency);
+    program.pickCable(known.cable);
+    program.press(known.button());
     for (const WindowKind kind :
          {WindowKind::Main, WindowKind::CenterDetail, WindowKind::EndDetail, WindowKind::Website}) {
         QWidget *window = program.showWindow(kind);

@@ -132,9 +132,10 @@ private Q_SLOTS:
 
     void keepsResultsWhenTheCableChanges()
     {
-        program->typeFrequency(QStringLiteral("14.2"));
-        program->pickCable(1);
-        program->press("Command3");
+        const KnownResult &known = KnownResults[0];
+        program->typeFrequency(known.frequency);
+        program->pickCable(known.cable);
+        program->press(known.button());
         const QStringList shown = program->resultTexts();
 
         program->pickCable(18);

@@ -31,14 +31,16 @@ int calculateAndPrint(const char *typed)
     program.showWindow(WindowKind::Main);
     const auto results = [&] { return program.resultTexts().mid(0, 4).join(u' '); };
 
-    program.pickCable(1);
+    const KnownResult &feet = KnownResults[0];
+    const KnownResult &metric = KnownResults[1];
+    program.pickCable(feet.cable);
     QLineEdit *frequency = program.box("Text12");
     frequency->setText(QString::fromUtf8(typed));
     QStringList lines;
     lines << QStringLiteral("separator: ") + QString::fromStdString(separator);
-    program.press("Command4");
+    program.press(metric.button());
     lines << QStringLiteral("metric: ") + results();
-    program.press("Command3");
+    program.press(feet.button());
     lines << QStringLiteral("feet: ") + results();
     QTest::mouseClick(frequency, Qt::LeftButton);
     lines << QStringLiteral("clicked: ") + frequency->text();
@@ -69,64 +71,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<QString>("errors");
 
-        const QString dotMetric = QStringLiteral("10 54.92964 7 91.1972");
-        const QString dotFeet = QStringLiteral("34 7.774658 25 11.83099");
-        const QString commaMetric = QStringLiteral("10 54,92964 7 91,1972");
-        const QString commaFeet = QStringLiteral("34 7,774658 25 11,83099");
+        // The worked example as it reads with a separator: the frequency
+        // typed, and each unit's four numbers.
+        const auto withSeparator = [](QString text, const QString &separator) { return text.replace(u'.', separator); };
+        const auto numbers = [&](const KnownResult &known, const QString &separator) {
+            return withSeparator(known.results.mid(0, 4).join(u' '), separator);
+        };
+        const auto calculates = [&](const char *name, const QStringList &settings, const QString &separator) {
+            const QString typed = withSeparator(KnownResults[0].frequency, separator);
+            QTest::newRow(name) << settings << typed << separator << numbers(KnownResults[1], separator)
+                                << numbers(KnownResults[0], separator) << typed << "";
+        };
         const QString untouched = QStringLiteral("000 00.00 000 00.00");
 
-        QTest::newRow("German") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14,2"
-                                << "," << commaMetric << commaFeet << "14,2"
-                                << "";
-        QTest::newRow("German from LANG") << QStringList{"LANG=de_DE.UTF-8"} << "14,2"
-                                          << "," << commaMetric << commaFeet << "14,2"
-                                          << "";
-        QTest::newRow("German numbers, English words")
-            << QStringList{"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14,2"
-            << "," << commaMetric << commaFeet << "14,2"
-            << "";
-        QTest::newRow("LC_ALL over German numbers")
-            << QStringList{"LC_ALL=en_GB.UTF-8", "LC_NUMERIC=de_DE.UTF-8"} << "14.2"
-            << "." << dotMetric << dotFeet << "14.2"
-            << "";
-        QTest::newRow("French") << QStringList{"LC_ALL=fr_FR.UTF-8"} << "14,2"
-                                << "," << commaMetric << commaFeet << "14,2"
-                                << "";
-        QTest::newRow("German without encoding") << QStringList{"LC_ALL=de_DE"} << "14,2"
-                                                 << "," << commaMetric << commaFeet << "14,2"
-                                                 << "";
-        QTest::newRow("Arabic, a two-byte separator") << QStringList{"LC_ALL=ar_EG.UTF-8"} << "14٫2"
-                                                      << "٫"
-                                                      << "10 54٫92964 7 91٫1972"
-                                                      << "34 7٫774658 25 11٫83099"
-                                                      << "14٫2"
-                                                      << "";
+        calculates("German", {"LC_ALL=de_DE.UTF-8"}, ",");
+        calculates("German from LANG", {"LANG=de_DE.UTF-8"}, ",");
+        calculates("German numbers, English words", {"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8"}, ",");
+        calculates("LC_ALL over German numbers", {"LC_ALL=en_GB.UTF-8", "LC_NUMERIC=de_DE.UTF-8"}, ".");
+        calculates("French", {"LC_ALL=fr_FR.UTF-8"}, ",");
+        calculates("German without encoding", {"LC_ALL=de_DE"}, ",");
+        calculates("Arabic, a two-byte separator", {"LC_ALL=ar_EG.UTF-8"}, "\u066B");
         // The separator of the settings, and only that one.
-        QTest::newRow("German, dot typed") << QStringList{"LC_ALL=de_DE.UTF-8"} << "14.2"
-                                           << "," << untouched << untouched << "0"
-                                           << "13 13";
-        QTest::newRow("C, comma typed") << QStringList{"LANG=C"} << "14,2"
-                                        << "." << untouched << untouched << "0"
+        QTest::newRow("German, dot typed")
+            << QStringList{"LC_ALL=de_DE.UTF-8"} << KnownResults[0].frequency << "," << untouched << untouched << "0"
+            << "13 13";
+        QTest::newRow("C, comma typed") << QStringList{"LANG=C"} << withSeparator(KnownResults[0].frequency, ",") << "."
+                                        << untouched << untouched << "0"
                                         << "13 13";
 
-        QTest::newRow("unknown locale") << QStringList{"LC_ALL=xx_YY.bogus"} << "14.2"
-                                        << "." << dotMetric << dotFeet << "14.2"
-                                        << "";
-        QTest::newRow("empty LC_ALL") << QStringList{"LC_ALL="} << "14.2"
-                                      << "." << dotMetric << dotFeet << "14.2"
-                                      << "";
-        QTest::newRow("LANG=C") << QStringList{"LANG=C"} << "14.2"
-                                << "." << dotMetric << dotFeet << "14.2"
-                                << "";
-        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX"} << "14.2"
-                               << "." << dotMetric << dotFeet << "14.2"
-                               << "";
-        QTest::newRow("no settings at all") << QStringList{} << "14.2"
-                                            << "." << dotMetric << dotFeet << "14.2"
-                                            << "";
-        QTest::newRow("garbage") << QStringList{"LC_ALL=@@;$(x)\x7f"} << "14.2"
-                                 << "." << dotMetric << dotFeet << "14.2"
-                                 << "";
+        calculates("unknown locale", {"LC_ALL=xx_YY.bogus"}, ".");
+        calculates("empty LC_ALL", {"LC_ALL="}, ".");
+        calculates("LANG=C", {"LANG=C"}, ".");
+        calculates("POSIX", {"LC_ALL=POSIX"}, ".");
+        calculates("no settings at all", {}, ".");
+        calculates("garbage", {"LC_ALL=@@;$(x)\x7f"}, ".");
     }
 
     void startsAndCalculatesWithTheUsersSeparator()

@@ -46,7 +46,7 @@ private Q_SLOTS:
         Form1 &form1 = *program->form1;
         program->showWindow(WindowKind::Main);
         const auto press = [&](const char *button) { program->press(button); };
-        const auto frequency = [&](const char *text) { program->box("Text12")->setText(QString::fromLatin1(text)); };
+        const auto frequency = [&](const QString &text) { program->box("Text12")->setText(text); };
 
         // Every window, each closed its own way.
         press("Command1");
@@ -60,12 +60,12 @@ private Q_SLOTS:
                           Qt::LeftButton);
 
         // A calculation in both units, and the frequency clicked back.
-        program->pickCable(1);
-        frequency("14.2");
-        press("Command3");
-        QCOMPARE(program->control<QLineEdit>("Text5")->text(), QStringLiteral("7.774658"));
-        press("Command4");
-        QCOMPARE(program->control<QLineEdit>("Text5")->text(), QStringLiteral("54.92964"));
+        program->pickCable(KnownResults[0].cable);
+        frequency(KnownResults[0].frequency);
+        for (const KnownResult &known : KnownResults) {
+            press(known.button());
+            QCOMPARE(program->resultTexts(), known.results);
+        }
         QTest::mouseClick(program->control<QLineEdit>("Text12"), Qt::LeftButton);
 
         // Each error, reported in its message box and answered.

@@ -233,34 +233,33 @@ private Q_SLOTS:
         QVERIFY(program->showWindow(kind));
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
 
-        int step = 0;
+        // Each step is queued behind whatever the one before it set off, a
+        // quit included.
+        bool closedBoth = false;
         bool runningWithOneWindow = false;
-        QTimer steps;
-        steps.setInterval(50);
-        connect(&steps, &QTimer::timeout, &steps, [&] {
-            switch (step++) {
-            case 0:
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
                 program->form1->close();
-                break;
-            case 1:
-                runningWithOneWindow =
-                    lastClosed.isEmpty() && program->window(kind) && program->window(kind)->isVisible();
-                program->window(kind)->close();
-                break;
-            default:
-                // Still running after the last window closed.
-                QCoreApplication::exit(2);
-                break;
-            }
-        });
+                QMetaObject::invokeMethod(
+                    qApp,
+                    [&] {
+                        runningWithOneWindow =
+                            lastClosed.isEmpty() && program->window(kind) && program->window(kind)->isVisible();
+                        program->window(kind)->close();
+                        closedBoth = true;
+                    },
+                    Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+        // Reached only when the program runs on after its last window.
         QTimer deadline;
         deadline.setSingleShot(true);
         connect(&deadline, &QTimer::timeout, &deadline, [] { QCoreApplication::exit(3); });
-        steps.start();
         deadline.start(10000);
 
         const int exitCode = QApplication::exec();
-        QCOMPARE(step, 2);
+        QVERIFY(closedBoth);
         QVERIFY(runningWithOneWindow);
         QCOMPARE(exitCode, 0);
         QCOMPARE(lastClosed.count(), 1);
