@@ -4,15 +4,19 @@
 #include <QAccessibleWidget>
 
 // What screen readers are told of a text box, single-line or multi-line,
-// where Qt's own account (as of Qt 6.4) goes wrong. Qt answers for a
-// single-line box's style with an empty run, so a screen reader that reads
-// up to the end of the last run drops the box's last character ("FEE" for
-// "FEET"); asked for the word at the end of such a box it never returns; and
-// for a multi-line box it answers the text before or after an offset with
-// the piece at it, and one out of range with the first piece. Here a box's
-// whole text is one run, since a box has one font and one colour throughout,
-// and every query for the text at, before or after an offset comes back with
-// the right piece or with nothing, for any boundary and any offset.
+// where Qt's own account goes wrong. Each of these was seen in Qt 6.4.2 and
+// again in 6.8.2:
+// - A single-line box answers for its style with an empty run at the
+//   offset, so a screen reader that reads up to the end of the last run
+//   drops the box's last character ("FEE" for "FEET").
+// - Asked for the word at the end of a single-line box, it never returns.
+// - A multi-line box answers the text before or after an offset with the
+//   piece at it ("AB" before offset 0 of "AB CD"), and an offset past its
+//   end with its first piece.
+// Here a box's whole text is one run, since a box has one font and one
+// colour throughout, and every query for the text at, before or after an
+// offset comes back with the right piece or with nothing, for any boundary
+// and any offset.
 class TextAccessible : public QAccessibleWidget,
                        public QAccessibleTextInterface,
                        public QAccessibleEditableTextInterface

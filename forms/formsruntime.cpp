@@ -22,10 +22,11 @@ constexpr int FormsFontPixelSize = 11;
 
 // The standard light scheme, the one the windows' own colours were chosen
 // against: Fusion's colours for a light desktop. Fusion's own
-// standardPalette() gives exactly these only while the desktop is light: it
-// follows the desktop's theme, and under a dark one (GTK's Adwaita:dark, seen
-// with Qt 6.4.2) it gives dark colours, which the windows' light backgrounds
-// cannot carry. So the light scheme is written out here.
+// standardPalette() gives exactly these (Qt 6.4.2 and 6.8.2) only while the
+// desktop is light: it follows the desktop's theme, and under a dark one
+// (GTK's Adwaita:dark, seen with Qt 6.4.2) it gives dark colours, which the
+// windows' light backgrounds cannot carry. So the light scheme is written
+// out here.
 QPalette standardLightScheme()
 {
     const QColor face(239, 239, 239);
@@ -49,6 +50,11 @@ QPalette standardLightScheme()
     scheme.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
     scheme.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
     scheme.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // Fusion's accent, new in Qt 6.6, is its highlight.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        scheme.setColor(group, QPalette::Accent, scheme.color(group, QPalette::Highlight));
+#endif
     return scheme;
 }
 
