@@ -98,13 +98,15 @@ private Q_SLOTS:
     }
 
     // A shell would run the marker's command, with the text as it stands or
-    // inside either kind of quotes, and split the text into words.
+    // inside either kind of quotes, and split the text into words. The
+    // launcher turns the text into bytes itself, as the system takes them.
     void commandLineReachesTheOpenerAsOneArgument_data()
     {
         QTest::addColumn<QString>("argument");
         // %1 stands for the marker file that a shell would create.
         QTest::newRow("command separator") << "http://example.com/; touch %1";
         QTest::newRow("closing quotes, substitution") << "x'; touch %1; '\"$(touch %1)\"";
+        QTest::newRow("non-ASCII") << "http://example.com/\u00E4\u202E";
     }
 
     void commandLineReachesTheOpenerAsOneArgument()

@@ -149,6 +149,22 @@ private Q_SLOTS:
         QCOMPARE(program->errors.concerns, failure ? std::vector{address} : std::vector<QString>());
     }
 
+    // In the program's own message box the page stands under the error.
+    void laterFailureNamesThePageInTheMessageBox()
+    {
+        MessageBoxErrorReporter errors;
+        program = std::make_unique<TestProgram>(".", &errors);
+        program->showWindow(WindowKind::Main);
+        window = program->showWindow(WindowKind::Website);
+        clickLink();
+        program->launcher.endings.front()(RuntimeError::FileNotFound);
+        QCOMPARE(program->watchdog.closed().size(), 1);
+        QVERIFY2(program->watchdog.closed().front().endsWith(QStringLiteral("\n\n") + commandLine().section(u' ', 1)),
+                 qPrintable(program->watchdog.closed().front()));
+        // The box was expected; the program goes before the reporter it holds.
+        program.reset();
+    }
+
     void handPointerOnlyOverTheLink()
     {
         const QCursor hand = label("lblWebPage")->cursor();
