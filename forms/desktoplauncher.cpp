@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,7 +68,7 @@ private:
 
 // The opener is started hidden, as the command asks: it shows no window of
 // its own, only the browser it starts does. Its process id is the task id,
-// which nothing needs, so it is not kept.
+// which nothing needs; what is kept is the descriptor that watches its end.
 std::optional<calc::RuntimeError> DesktopLauncher::start(const QString &commandLine, Ended ended)
 {
     const qsizetype space = commandLine.indexOf(QLatin1Char(' '));
@@ -98,12 +99,11 @@ std::optional<calc::RuntimeError> DesktopLauncher::start(const QString &commandL
     if (failure != 0)
         return calc::RuntimeError::FileNotFound;
 
-    // Where the system gives no process descriptor (Linux before 5.3), the
-    // program runs unwatched: a failure goes unreported, and the system
-    // reaps it once we have ended.
-    // glibc 2.36 declares pidfd_open() without C linkage, out of reach from
-    // C++, so the system call is made directly.
+    // glibc 2.36 declares pidfd_open() without C linkage, out of C++'s
+    // reach, so the system call is made directly. Where the system has no
+    // process descriptors (Linux before 5.3) the program runs unwatched: a
+    // failure goes unreported, and the system reaps it once we have ended.
     if (const auto processFd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0)); processFd >= 0)
-        new EndWatch(processFd, std::move(ended), &m_running);
+        new EndWatch(processFd, std::move(ended), &m_watches);
     return std::nullopt;
 }

@@ -22,6 +22,6 @@ public:
     std::optional<calc::RuntimeError> start(const QString &commandLine, Ended ended) override;
 
 private:
-    // The watch on each started program that has not ended yet.
-    QObject m_running;
+    // Parent of the watch on each started program that has not ended yet.
+    QObject m_watches;
 };
