@@ -10,6 +10,7 @@
 #include "frmabout1.h"
 #include "web.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 
 #include <initializer_list>
@@ -66,8 +67,10 @@ Form1::Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *pa
     connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     ui->Text12->installEventFilter(this);
-    for (QLineEdit *box : {ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8, ui->Text9})
+    for (QLineEdit *box : {ui->Text2, ui->Text3, ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8, ui->Text9}) {
         connect(box, &QLineEdit::textChanged, this, &Form1::describeResultRows);
+        box->installEventFilter(this);
+    }
 
     Form_Load();
     describeResultRows();
@@ -75,12 +78,22 @@ Form1::Form1(calc::CalculationState &module1, FormsRuntime &runtime, QWidget *pa
 
 Form1::~Form1() = default;
 
+// The frequency box and the result boxes are watched: a click into the
+// frequency box runs its handler, and a box the focus leaves shows its text
+// from the first character again, as a written one does. Scrolled to where
+// the cursor was, "7.774658" would read as "774658". The focus only leaves
+// for another control: while the window is merely inactive the box keeps
+// its cursor, as Qt keeps its selection then.
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->Text12 && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && ui->Text12->rect().contains(mouse->position().toPoint()))
             Text12_Click();
+    } else if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            static_cast<QLineEdit *>(watched)->setCursorPosition(0);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -124,9 +137,12 @@ void Form1::Command4_Click()
     finishCalculation(calculate(calc::Units::MetresAndCentimetres));
 }
 
+// Unlike a result box, the frequency box is written to be typed on: setText
+// leaves the cursor at the end, so that a digit typed next continues the
+// number shown ("0", then 7, is 7 MHz) instead of standing in front of it.
 void Form1::Text12_Click()
 {
-    setBoxText(ui->Text12, calc::FloatToText(m_module1.Frequency, m_runtime.decimalSeparator));
+    ui->Text12->setText(QString::fromStdString(calc::FloatToText(m_module1.Frequency, m_runtime.decimalSeparator)));
 }
 
 void Form1::describeResultRows()

@@ -3,7 +3,10 @@
 # date; the files that name either are generated from them here, but for
 # app/'s version.h, which app/ configures itself.
 
-# The program shows major, dot, minor in two digits: 1.0 shows as "1.00".
+# The program's own version text, the one its Windows version block carries,
+# is major, dot, minor in two digits: 1.0 is "1.00". What a user reads on
+# Linux, --version, the manual page, the packages and the metainfo, is
+# major.minor.patch.
 string(REGEX REPLACE "^(.)$" "0\\1" minor_two_digits "${PROJECT_VERSION_MINOR}")
 set(TARNWICK_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor_two_digits}")
 set(TARNWICK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")

@@ -5,13 +5,16 @@
 #include <QMessageBox>
 
 // The report waits for the user, then the program goes on: every window and
-// everything typed stays as it was, so nothing the user did is lost.
-void MessageBoxErrorReporter::report(calc::RuntimeError error)
+// everything typed stays as it was, so nothing the user did is lost. It
+// belongs to no window, so it shows also when the window it concerns has
+// closed.
+void MessageBoxErrorReporter::report(calc::RuntimeError error, const QString &concerning)
 {
     const std::string_view description = calc::runtimeErrorDescription(error);
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                    QString::fromStdString(calc::runtimeErrorHeading(error)) + QStringLiteral("\n\n")
-                        + QString::fromUtf8(description.data(), qsizetype(description.size())),
-                    QMessageBox::Ok);
+    QString text = QString::fromStdString(calc::runtimeErrorHeading(error)) + QStringLiteral("\n\n")
+                   + QString::fromUtf8(description.data(), qsizetype(description.size()));
+    if (!concerning.isEmpty())
+        text += QStringLiteral("\n\n") + concerning;
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok);
     box.exec();
 }

@@ -3,17 +3,24 @@
 
 #include "runtimeerror.h"
 
+#include <QString>
+
 // Where an untrapped error of a handler goes: a calculation's or a launch's.
-// The program shows it in a message box; tests record it instead.
+// The program shows it in a message box; tests record it instead. An error
+// that comes after its handler has returned, such as a launched opener's
+// failure, names what it concerns, since the window it came from may be
+// gone: the page address.
 class ErrorReporter
 {
 public:
     virtual ~ErrorReporter() = default;
-    virtual void report(calc::RuntimeError error) = 0;
+    virtual void report(calc::RuntimeError error, const QString &concerning) = 0;
+    void report(calc::RuntimeError error) { report(error, QString()); }
 };
 
 class MessageBoxErrorReporter final : public ErrorReporter
 {
 public:
-    void report(calc::RuntimeError error) override;
+    using ErrorReporter::report;
+    void report(calc::RuntimeError error, const QString &concerning) override;
 };

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The platform's program launch: starts a command line and returns at once,
@@ -14,6 +15,11 @@
 class ProgramLauncher
 {
 public:
+    // Told once, when a started program has ended, whether it failed. It may
+    // run long after the caller of start() has returned, and after the window
+    // that started the program has closed, so it holds nothing of that window.
+    using Ended = std::function<void(std::optional<calc::RuntimeError> failure)>;
+
     virtual ~ProgramLauncher() = default;
-    virtual std::optional<calc::RuntimeError> start(const QString &commandLine) = 0;
+    virtual std::optional<calc::RuntimeError> start(const QString &commandLine, Ended ended) = 0;
 };

@@ -13,10 +13,13 @@
 #include <QPixmap>
 #include <QtEndian>
 
+#include <string_view>
+
 namespace {
 // The label shows the address without the closing slash; the browser gets it
 // with one.
-constexpr auto WebPageCommandLine = "start.exe http://www.example.com/coax/";
+constexpr std::string_view WebPageCommandLine = "start.exe http://www.example.com/coax/";
+constexpr std::string_view WebPageAddress = WebPageCommandLine.substr(WebPageCommandLine.find(' ') + 1);
 constexpr QPoint StoredPosition(142, 113);
 
 // Qt reads the image of a .cur file but not where its hot spot is, which
@@ -51,8 +54,16 @@ web::web(FormsRuntime &runtime, QWidget *parent)
 
 web::~web() = default;
 
+// The opener may fail after the handler has returned, when this window may
+// have closed: that report goes straight to the program's reporter, and
+// names the address the user asked for.
 void web::lblWebPage_Click()
 {
-    if (const auto error = m_runtime.launcher.start(QString::fromLatin1(WebPageCommandLine)))
+    const auto reportFailure = [&errors = m_runtime.errors](std::optional<calc::RuntimeError> failure) {
+        if (failure)
+            errors.report(*failure, QString::fromLatin1(WebPageAddress));
+    };
+    const QString commandLine = QString::fromLatin1(WebPageCommandLine);
+    if (const auto error = m_runtime.launcher.start(commandLine, reportFailure))
         m_runtime.errors.report(*error);
 }

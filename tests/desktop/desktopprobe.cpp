@@ -101,7 +101,7 @@ void pressLink(web &website)
 class PrintingLauncher final : public ProgramLauncher
 {
 public:
-    std::optional<calc::RuntimeError> start(const QString &commandLine) override
+    std::optional<calc::RuntimeError> start(const QString &commandLine, Ended) override
     {
         out() << "launch " << commandLine << Qt::endl;
         return std::nullopt;

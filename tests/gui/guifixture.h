@@ -46,22 +46,32 @@ inline QColor pixelAt(QWidget *widget, QPoint point)
 class RecordingErrorReporter final : public ErrorReporter
 {
 public:
-    void report(calc::RuntimeError error) override { reports.push_back(error); }
+    using ErrorReporter::report;
+    void report(calc::RuntimeError error, const QString &concerning) override
+    {
+        reports.push_back(error);
+        concerns.push_back(concerning);
+    }
 
     std::vector<calc::RuntimeError> reports;
+    // What each report names besides its error, empty where nothing.
+    std::vector<QString> concerns;
 };
 
 class RecordingLauncher final : public ProgramLauncher
 {
 public:
-    std::optional<calc::RuntimeError> start(const QString &commandLine) override
+    std::optional<calc::RuntimeError> start(const QString &commandLine, Ended ended) override
     {
         launches.push_back(commandLine);
+        endings.push_back(std::move(ended));
         return failWith;
     }
 
     // The command lines, in the order they were started.
     std::vector<QString> launches;
+    // Who each launch tells of its program's end: a test calls it to end one.
+    std::vector<Ended> endings;
     std::optional<calc::RuntimeError> failWith;
 };
 
@@ -246,6 +256,14 @@ struct TestProgram {
     calc::CalculationState &module1 = program.module1();
     Form1 *const form1 = &program.form1();
 };
+
+// As the user does it: the known result's frequency, its cable, its button.
+inline void calculate(const TestProgram &program, const KnownResult &known)
+{
+    program.typeFrequency(known.frequency);
+    program.pickCable(known.cable);
+    program.press(known.button());
+}
 
 // What every window test class is: a fresh program for each test, its main
 // window shown and active; after the test, no modal window may have opened

@@ -220,6 +220,59 @@ private Q_SLOTS:
         QCOMPARE(program->box("Text12")->text(), QStringLiteral("14.2"));
     }
 
+    // Typing after a click continues the number the click wrote back.
+    void typingAfterAClickContinuesTheFrequency_data()
+    {
+        QTest::addColumn<bool>("calculatedBefore");
+        QTest::newRow("first click, 0 and 7 is 7 MHz") << false;
+        QTest::newRow("click after a calculation") << true;
+    }
+
+    void typingAfterAClickContinuesTheFrequency()
+    {
+        QFETCH(bool, calculatedBefore);
+        if (calculatedBefore)
+            calculate(*program, KnownResults.front());
+        QLineEdit *frequency = program->box("Text12");
+        QTest::mouseClick(frequency, Qt::LeftButton);
+        const QString clicked = frequency->text();
+        QTest::keyClicks(frequency, QStringLiteral("7"));
+        program->press("Command3");
+        QCOMPARE(program->module1.Frequency, (clicked + u'7').toFloat());
+    }
+
+    // A box the focus has left shows its text from the first character: one
+    // too narrow for it cuts the end, never the start.
+    void leftBoxShowsItsTextFromTheStart_data()
+    {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("overall inches") << QByteArray("Text5") << QString();
+        QTest::newRow("coax inches") << QByteArray("Text9") << QString();
+        QTest::newRow("frequency, typed long") << QByteArray("Text12") << QStringLiteral("000000000");
+    }
+
+    void leftBoxShowsItsTextFromTheStart()
+    {
+        QFETCH(QByteArray, box);
+        QFETCH(QString, typed);
+        // The character at the box's left edge as last painted: 0 when the
+        // text is shown from its start.
+        const auto firstShown = [](QLineEdit *shown) {
+            shown->grab();
+            return shown->cursorPositionAt(QPoint(0, shown->height() / 2));
+        };
+
+        calculate(*program, KnownResults.front());
+        QLineEdit *shown = program->box(box.constData());
+        QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(shown->width() - 3, shown->height() / 2));
+        QTest::keyClicks(shown, typed);
+        QTest::keyClick(shown, Qt::Key_End);
+        QVERIFY2(firstShown(shown) > 0, "too wide for the box, scrolled to its end while edited");
+        QTest::mouseClick(program->box("Text13"), Qt::LeftButton);
+        QCOMPARE(firstShown(shown), 0);
+    }
+
     // A press in the box and a release outside it is a drag, not a click:
     // what was typed stays.
     void dragOutOfFrequencyBoxKeepsWhatWasTyped()

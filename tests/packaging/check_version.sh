@@ -20,6 +20,6 @@ the program's version text|$(strings -el "$build/tarnwick" | grep -Fx "$text" ||
 newest changelog entry|$(dpkg-parsechangelog -l "$changelog" -S Version)|$(package_version "$version")
 newest RPM changelog entry|$(head -n1 "$build/dist/rpm-changelog" | sed 's/.* - //')|$(package_version "$version")-1
 newest metainfo release|$(grep -o -m1 '<release [^>]*>' "$metainfo")|<release version="$(package_version "$version")" date="$date">
-manual page title|$manual_title|.TH TARNWICK 1 "$date" "tarnwick $text" "User Commands"
+manual page title|$manual_title|.TH TARNWICK 1 "$date" "tarnwick $(package_version "$version")" "User Commands"
 EOF_TABLE
 exit $status

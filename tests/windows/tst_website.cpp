@@ -9,6 +9,8 @@
 
 #include <QLabel>
 
+using calc::RuntimeError;
+
 namespace {
 // How a click reaches the window.
 enum class Gesture { LeftClick, RightClick, DoubleClick, PressOnLinkReleaseOutside };
@@ -116,6 +118,51 @@ private Q_SLOTS:
         clickLink();
         QCOMPARE(program->launcher.launches.size(), size_t(2));
         QCOMPARE(program->errors.reports.size(), size_t(1));
+    }
+
+    // An opener that fails after the click is reported when it ends, naming
+    // the page, also once the window is gone.
+    void openerFailingLaterIsReported_data()
+    {
+        QTest::addColumn<std::optional<RuntimeError>>("failure");
+        QTest::addColumn<bool>("windowClosed");
+        QTest::newRow("succeeded") << std::optional<RuntimeError>() << false;
+        QTest::newRow("failed") << std::optional(RuntimeError::FileNotFound) << false;
+        QTest::newRow("failed, window closed") << std::optional(RuntimeError::FileNotFound) << true;
+    }
+
+    void openerFailingLaterIsReported()
+    {
+        QFETCH(std::optional<RuntimeError>, failure);
+        QFETCH(bool, windowClosed);
+        clickLink();
+        const QString address = commandLine().section(u' ', 1);
+        if (windowClosed) {
+            QVERIFY(window->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!program->form1->website().window());
+        }
+        QVERIFY(program->errors.reports.empty());
+
+        program->launcher.endings.front()(failure);
+        QCOMPARE(program->errors.reports, failure ? std::vector{*failure} : std::vector<RuntimeError>());
+        QCOMPARE(program->errors.concerns, failure ? std::vector{address} : std::vector<QString>());
+    }
+
+    // In the program's own message box the page stands under the error.
+    void laterFailureNamesThePageInTheMessageBox()
+    {
+        MessageBoxErrorReporter errors;
+        program = std::make_unique<TestProgram>(".", &errors);
+        program->showWindow(WindowKind::Main);
+        window = program->showWindow(WindowKind::Website);
+        clickLink();
+        program->launcher.endings.front()(RuntimeError::FileNotFound);
+        QCOMPARE(program->watchdog.closed().size(), 1);
+        QVERIFY2(program->watchdog.closed().front().endsWith(QStringLiteral("\n\n") + commandLine().section(u' ', 1)),
+                 qPrintable(program->watchdog.closed().front()));
+        // The box was expected; the program goes before the reporter it holds.
+        program.reset();
     }
 
     void handPointerOnlyOverTheLink()
