@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds in build/, then starts the program ("run")
 # or runs the whole test suite headless ("test"). "sanitize" builds in

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Lets the benchmark time the shipped binary itself, which has no first-paint
 // report of its own. Qt loads generic plugins named in QT_QPA_GENERIC_PLUGINS

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The hot paths in nanoseconds: one press of the feet/inches button through
 // the real main window (handler, calculation and the eight box writes), the

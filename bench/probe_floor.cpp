@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The floor: the least a Qt Widgets program does to put a window of the main
 // window's size on screen, with the same application set-up as the program

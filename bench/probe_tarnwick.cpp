@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The program's own start, with its first paint reported to the benchmark.
 #include "firstpaint.h"

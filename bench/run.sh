@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds the benchmarks in build-bench/ (Release),
 # then prints every figure: start-up to first paint and peak memory, the

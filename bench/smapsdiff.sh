@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Where one program's memory at its first painted frame goes beyond
 # another's, mapping by mapping (resident KiB), largest first:

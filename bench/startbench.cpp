@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Start-up benchmark: how long from exec until the main window's first frame,
 // and how much memory at the peak, for the program and for floors (a bare Qt

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # TARNWICK_SANITIZE builds every target of the tree with AddressSanitizer and
 # UndefinedBehaviorSanitizer, so the whole test suite doubles as a memory and

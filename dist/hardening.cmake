@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # The hardening Debian builds its own packages with, on the settings target,
 # so every target of ours gets it by linking that. A sanitizer build has

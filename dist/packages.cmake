@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # The Debian package, the RPM and the source archive, all made by CPack from
 # the install rules. Included once every target is declared.

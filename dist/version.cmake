@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # project() holds the version and the newest changelog entry the release
 # date; the files that name either are generated from them here, but for

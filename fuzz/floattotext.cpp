@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Any float, written with each of the separators and read back. The text
 // must have at most 7 significant digits and read back as the float nearest

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Stands in for libFuzzer where there is no clang: feeds every file of the
 // given folders (and the given files) to the fuzz target once, so that the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Fuzzes the number text: installs clang and libFuzzer if missing, builds the
 # fuzz targets in build-fuzz/, runs each for a bounded time, and merges what

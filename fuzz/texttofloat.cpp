@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Any bytes, read as number text with each of the separators. Whatever the
 // text, the reading must not crash, and it must agree with glibc's strtof,

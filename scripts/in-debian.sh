@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Runs a command on a clean copy of this checkout inside a root of another
 # Debian release, for example:

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Sourced by the set-up scripts: the Debian packages each needs, and the one
 # way they are installed.
@@ -11,7 +12,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
 # code checks, the validators and packagers the packaging checks run, and for
 # the desktop checks a Wayland compositor, the accessibility bus and the Orca
 # screen reader with speech-dispatcher and a keyboard to drive it.
-TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format clang-tidy x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db
+TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format clang-tidy x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db reuse
                weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi
                orca speech-dispatcher xdotool)
 

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The whole antenna as the main window shows it under its dimension lines:
 // wire, coax sleeve and the feed line hanging from the centre.

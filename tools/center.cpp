@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // How the coax is opened at the centre of the antenna: braid dressed into two
 // leads, the leads soldered to the feed line, the centre conductor left whole.

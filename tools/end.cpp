@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // One end of the antenna: where the coax stops and its braid and centre
 // conductor are soldered together, and how the wire end is tied off to rope.

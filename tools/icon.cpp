@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The program icon: a round target in the sixteen standard colours.
 #include "pictures.h"

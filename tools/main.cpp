@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Writes the program's icon, cursor and drawings into a folder. Run by hand;
 // its output is committed under resources/.

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # The software centre's release notes: every entry of the changelog, newest
 # first, as an AppStream <release> whose description lists the entry's items.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Renders the program icon at one of the desktop's icon sizes. Nearest
 // neighbour keeps the pixel art crisp at every size.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # --version and --help answer at a terminal with no display, and an unknown
 # option or a stray argument is refused; none of them opens a window.

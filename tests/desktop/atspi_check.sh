@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Usage: atspi_check.sh PROBE
 # A screen reader client reads and drives the program over AT-SPI, on a

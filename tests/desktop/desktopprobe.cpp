@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The program as the desktop meets it, on whatever platform Qt was given,
 // with launches printed instead of started. It prints, one line each:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Usage: in_session.sh COMMAND...
 # Runs a Qt program on an X server, session bus and accessibility bus of its

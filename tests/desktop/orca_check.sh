@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Usage: orca_check.sh PROGRAM PROBE
 # What a blind user hears: the Orca screen reader listens to the program on

@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Sourced by the desktop checks: a private temporary folder, background
 # processes that are always ended when the script ends however it ends,

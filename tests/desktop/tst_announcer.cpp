@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // A finished calculation reaches a screen reader at once, wherever the
 // focus is: the event leaves the program through Qt's accessibility bridge,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Usage: wayland_smoke.sh PROBE
 # Under a headless Weston of its own the program starts, opens and closes

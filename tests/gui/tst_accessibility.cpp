@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // A screen-reader user hears what every window, drawing, control and result
 // is, and a keyboard-only user reaches every control of every window and

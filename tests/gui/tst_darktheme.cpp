@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Every window reads under a dark desktop theme at least as well as under
 // the light scheme its colours were chosen for: each text stands out from

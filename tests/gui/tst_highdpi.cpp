@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // On a screen scaled by two every window is exactly twice its size in pixels
 // and the line art stays sharp: each drawing pixel becomes a clean 2 x 2

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from the build tree, has lintian check it, and
 # checks its listing, what it holds, its version and what it depends on.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Builds the RPM from the build tree, has rpmlint check it, and checks its
 # listing, what it holds, its version and that it requires libraries by

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Builds the source archive, checks that it leaves out the repository and
 # build folders but carries the licence, then configures a clean unpack and

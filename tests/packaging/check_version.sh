@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Everything the build generates that names the version or the release date
 # agrees with project()'s version and the newest changelog entry. The

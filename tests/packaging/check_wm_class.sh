@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Starts the program on the X server DISPLAY names and checks that its main
 # window's class is the one the menu entry's StartupWMClass names, so that

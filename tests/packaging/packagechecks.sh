@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Sourced by the packaging checks: the program's version in its derived
 # forms, building a package, and what every package must hold however it is

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Loses a block on purpose, allocated by our code in a handler that Qt's
 // signal machinery calls, as every handler of the program is called. Its

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The browser launch is the program's one action outside its windows, so it
 // must never become a way to run something else. The launcher starts the

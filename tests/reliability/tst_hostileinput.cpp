@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Text nobody means to type, pasted into the real windows: a megabyte into
 // the frequency box, which the calculation reads, and 64 KB into every other

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Long use of the real program: each of the other windows opened and closed
 // a thousand times, the unit buttons pressed ten thousand times. The program

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The decimal separator comes from the user's regional settings, which only
 // exist when the program starts. So each case starts this test program anew

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // One whole session as a user has it, with the program's own error report
 // and its own launcher: every window opened and closed, a calculation, and

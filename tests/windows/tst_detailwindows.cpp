@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The three windows the main window opens, driven through the main window's
 // buttons: one instance each, how they close and come back, focus and keys,

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Which windows the task bar lists is up to the window manager, which reads
 // it from the window's state on the X server. So this test starts an X server

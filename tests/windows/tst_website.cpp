@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // The website window's link: what a click hands to the program launcher,
 // what happens when the launch fails, and where the hand pointer shows. What

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
 // Opens the main window and the three windows of its buttons on a real X
 // server, as a user would, and prints for each window what it asks the

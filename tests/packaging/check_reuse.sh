@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 tarnwick developers
+# SPDX-License-Identifier: MIT
+# Usage: check_reuse.sh SOURCE_DIR
+# Every file of the source says who holds its copyright and under which
+# licence, as the REUSE specification asks: in a line of its own where it
+# can carry one, or in .reuse/dep5. Checked on a copy without the build
+# folders, as a source archive or a Debian root's copy has them.
+set -euo pipefail
+source=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+tar -C "$source" --exclude='./build*' --exclude=./.git -cf - . | tar -C "$work" -xf -
+cd "$work"
+reuse lint
