@@ -4,7 +4,7 @@
 
 # What building the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-                libxcb1-dev fonts-liberation)
+                libxcb1-dev fonts-liberation qt6-svg-dev)
 # What the test suite needs besides: an X server for the window-manager
 # checks, the GTK theme for the dark-theme check, Google Benchmark for the
 # benchmarks the test build compiles, clang-format and clang-tidy for the

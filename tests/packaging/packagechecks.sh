@@ -50,10 +50,12 @@ check_unpacked() {
               usr/share/doc/tarnwick/copyright usr/share/doc/tarnwick/changelog.gz; do
     [ -f "$root/$file" ] || fail "missing from the package: $file"
   done
-  for size in 16 32 48 64 128; do
+  for size in 16 32 48 64 128 256; do
     icon=usr/share/icons/hicolor/${size}x${size}/apps/org.tarnwick.tarnwick.png
     file "$root/$icon" 2>&1 | grep -q "PNG image data, $size x $size" || fail "$icon is not a $size x $size PNG"
   done
+  icon=usr/share/icons/hicolor/scalable/apps/org.tarnwick.tarnwick.svg
+  file "$root/$icon" 2>&1 | grep -q "SVG Scalable Vector Graphics image" || fail "$icon is not an SVG image"
 
   check_manual_page "$root/usr/share/man/man1/tarnwick.1.gz"
 
