@@ -17,6 +17,21 @@ make_package() {
   (cd "$work" && cpack -G "$generator" --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
 }
 
+# Makes the source archive of a build tree's source in the given folder.
+make_source_archive() {
+  local build=$1 folder=$2
+  (cd "$work" && cpack -G TGZ --config "$build/CPackSourceConfig.cmake" -B "$folder" >/dev/null)
+}
+
+# lintian at its strictest: every tag down to the pedantic ones fails the
+# check unless dist/debian/ overrides it with its reason. A lintian older than
+# the Debian policy the package follows says so with newer-standards-version,
+# and that is all it says: Debian 12's knows policy up to 4.6.2.
+lint_packages() {
+  lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
+          --suppress-tags newer-standards-version "$@" || fail "lintian finds fault with $*"
+}
+
 # Reads a listing of "mode owner/group path" lines: root owns everything,
 # programs are 0755 and other files 0644, as Debian and Fedora ask.
 check_listing() {
