@@ -7,17 +7,10 @@
 # The description and the maintainer are written once, in the Debian
 # package's control file; the RPM takes them from there.
 set(control_file ${CMAKE_CURRENT_LIST_DIR}/debian/control)
-file(READ ${control_file} control)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${control_file})
-if(NOT control MATCHES "\nMaintainer: ([^\n]+)")
-  message(FATAL_ERROR "${control_file}: no Maintainer")
-endif()
-set(CPACK_PACKAGE_CONTACT "${CMAKE_MATCH_1}")
-if(NOT control MATCHES "\nDescription: ([^\n]+)\n(( [^\n]*\n?)+)")
-  message(FATAL_ERROR "${control_file}: no Description with a synopsis and more")
-endif()
-set(synopsis "${CMAKE_MATCH_1}")
-set(description "${CMAKE_MATCH_2}")
+tarnwick_read_fact(CPACK_PACKAGE_CONTACT ${control_file} "\nMaintainer: ([^\n]+)" Maintainer)
+tarnwick_read_fact(synopsis ${control_file} "\nDescription: ([^\n]+)" Description)
+tarnwick_read_fact(description ${control_file} "\nDescription: [^\n]+\n(( [^\n]*\n?)+)"
+                   "description beyond the synopsis")
 # RPM summaries start with a capital, Debian synopses in lower case.
 string(SUBSTRING "${synopsis}" 0 1 initial)
 string(SUBSTRING "${synopsis}" 1 -1 rest)
