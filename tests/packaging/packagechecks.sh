@@ -24,12 +24,9 @@ make_source_archive() {
 }
 
 # lintian at its strictest: every tag down to the pedantic ones fails the
-# check unless dist/debian/ overrides it with its reason. A lintian older than
-# the Debian policy the package follows says so with newer-standards-version,
-# and that is all it says: Debian 12's knows policy up to 4.6.2.
+# check unless dist/debian/ overrides it with its reason.
 lint_packages() {
-  lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
-          --suppress-tags newer-standards-version "$@" || fail "lintian finds fault with $*"
+  lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$@" || fail "lintian finds fault with $*"
 }
 
 # Reads a listing of "mode owner/group path" lines: root owns everything,
