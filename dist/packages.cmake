@@ -1,20 +1,30 @@
 # SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
-# The Debian package, the RPM and the source archive, all made by CPack from
-# the install rules. Included once every target is declared.
+# The RPM and the source archive, made by CPack from the install rules and
+# the source folder; the Debian package is made from the source archive with
+# dist/debian/ (scripts/debian-package.sh). Included once every target is
+# declared.
+
+# The description and the maintainer are written once, in the Debian
+# package's control file; the RPM takes them from there.
+set(control_file ${CMAKE_CURRENT_LIST_DIR}/debian/control)
+tarnwick_read_fact(CPACK_PACKAGE_CONTACT ${control_file} "\nMaintainer: ([^\n]+)" Maintainer)
+tarnwick_read_fact(synopsis ${control_file} "\nDescription: ([^\n]+)" Description)
+tarnwick_read_fact(description ${control_file} "\nDescription: [^\n]+\n(( [^\n]*\n?)+)"
+                   "description beyond the synopsis")
+# RPM summaries start with a capital, Debian synopses in lower case.
+string(SUBSTRING "${synopsis}" 0 1 initial)
+string(SUBSTRING "${synopsis}" 1 -1 rest)
+string(TOUPPER "${initial}" initial)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${initial}${rest}")
+# Debian indents the text by one blank and writes an empty line as " .".
+string(STRIP "${description}" description)
+string(REPLACE "\n " "\n" description "${description}")
+string(REPLACE "\n.\n" "\n\n" CPACK_PACKAGE_DESCRIPTION "${description}")
 
 set(CPACK_PACKAGE_NAME tarnwick)
 set(CPACK_PACKAGE_VERSION ${TARNWICK_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR "tarnwick developers")
-set(CPACK_PACKAGE_CONTACT "tarnwick developers <tarnwick@example.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Coaxial dipole length calculator for amateur radio")
-set(CPACK_PACKAGE_DESCRIPTION
-"tarnwick computes the lengths of a coaxial dipole: a half-wave dipole whose
-centre section is a length of coax cable and whose ends are wire. Given the
-operating frequency and one of twenty cable types, it shows the overall
-length and the length of the coax section in feet and inches or in metres
-and centimetres, on a drawing of the antenna, and shows how to build its
-centre and its ends.")
 # The program links only system libraries: the RUNPATH Qt's project set-up
 # gives it, for libraries deployed beside it, would only be a place where a
 # stray library could shadow the system's.
@@ -25,14 +35,6 @@ set(CPACK_STRIP_FILES ON)
 # umask of whoever builds the package.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TARNWICK_HOMEPAGE})
 
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE ${TARNWICK_RPM_RELEASE})

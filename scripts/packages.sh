@@ -3,16 +3,22 @@
 # Sourced by the set-up scripts: the Debian packages each needs, and the one
 # way they are installed.
 
-# What building the program needs.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-                libxcb1-dev fonts-liberation)
+# What building the program needs: the build dependencies
+# dist/debian/control names, without their versions and build profiles and without debhelper,
+# which only the Debian package's build uses; and the compiler and the build
+# tool build.sh uses besides.
+mapfile -t BUILD_PACKAGES < <(
+  sed -n '/^Build-Depends:/,/^[^ ]/{s/^Build-Depends://; /^[^ ]/d; p}' "${BASH_SOURCE[0]%/*}/../dist/debian/control" |
+    tr ',' '\n' | sed 's/[(<[].*//; s/ //g' | grep -v -e '^debhelper-compat$' -e '^$')
+BUILD_PACKAGES+=(ninja-build g++)
 # What the test suite needs besides: an X server for the window-manager
 # checks, the GTK theme for the dark-theme check, Google Benchmark for the
 # benchmarks the test build compiles, clang-format and clang-tidy for the
-# code checks, the validators and packagers the packaging checks run, and for
-# the desktop checks a Wayland compositor, the accessibility bus and the Orca
-# screen reader with speech-dispatcher and a keyboard to drive it.
-TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format clang-tidy x11-utils desktop-file-utils appstream dpkg-dev file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db reuse
+# code checks, the validators, packagers and package builders the packaging
+# checks run, and for the desktop checks a Wayland compositor, the
+# accessibility bus and the Orca screen reader with speech-dispatcher and a
+# keyboard to drive it.
+TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format clang-tidy x11-utils desktop-file-utils appstream dpkg-dev debhelper file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db reuse
                weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi
                orca speech-dispatcher xdotool)
 

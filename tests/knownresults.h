@@ -7,10 +7,17 @@
 
 #include "lengthcalculation.h"
 
+#include <array>
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
+
+// The result and unit boxes, in the order a unit button writes them: the
+// order of KnownResult::results.
+inline constexpr std::array<const char *, 8> ResultBoxes{"Text2", "Text5", "Text6", "Text9",
+                                                         "Text3", "Text7", "Text4", "Text8"};
 
 struct KnownResult {
     const char *name;

@@ -25,6 +25,7 @@ int main(int argc, char **argv)
         const Raster icon = drawProgramIcon();
         writeFile(folder / "tarnwick.ico", encodeIcon(icon, sixteenColourPalette(), 4, clear));
         writeFile(folder / "tarnwick.xpm", encodeXpm(icon, sixteenColourPalette(), clear, "tarnwick"));
+        writeFile(folder / "tarnwick.svg", drawScalableProgramIcon());
         writeFile(folder / "antenna.bmp", encodeBmp(drawAntenna(), blackWhitePalette(), 1));
         writeFile(folder / "center.bmp", encodeBmp(drawCenterDetail(), blackWhitePalette(), 24));
         writeFile(folder / "end.bmp", encodeBmp(drawEndDetail(), blackWhitePalette(), 1));

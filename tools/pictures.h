@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "imagefiles.h"
 #include "raster.h"
 
 // The program's pictures. Line drawings use the two inks of
@@ -17,6 +18,8 @@ constexpr Ink clear = 0xFF;
 constexpr Point handHotSpot{13, 9};
 
 Raster drawProgramIcon();
+// The same icon as an SVG document, for sizes larger than the pixels allow.
+Bytes drawScalableProgramIcon();
 Raster drawAntenna();
 Raster drawCenterDetail();
 Raster drawEndDetail();

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +84,7 @@ private Q_SLOTS:
     void qtReadsFileAtItsSize_data();
     void qtReadsFileAtItsSize();
     void windowIconIsTheProgramIcon();
+    void scalableIconIsTheProgramIcon();
     void drawnFeature_data();
     void drawnFeature();
     void toolRefusesBadOutputFolder_data();
@@ -116,6 +119,7 @@ void ArtworkTest::generatedFileMatchesCommittedOne_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<qsizetype>("size");
     QTest::newRow("program icon") << "tarnwick.ico" << qsizetype{766};
+    QTest::newRow("scalable icon") << "tarnwick.svg" << qsizetype{648};
     QTest::newRow("antenna drawing") << "antenna.bmp" << qsizetype{4334};
     QTest::newRow("center drawing") << "center.bmp" << qsizetype{480054};
     QTest::newRow("end drawing") << "end.bmp" << qsizetype{20862};
@@ -201,6 +205,45 @@ void ArtworkTest::windowIconIsTheProgramIcon()
     const QImage windowIcon(m_output.filePath(QStringLiteral("tarnwick.xpm")));
     QVERIFY(!programIcon.isNull() && !windowIcon.isNull());
     QCOMPARE(windowIcon.convertToFormat(QImage::Format_ARGB32), programIcon.convertToFormat(QImage::Format_ARGB32));
+}
+
+// Menus and software centres show the scalable icon at 256 px, drawn with
+// true circles. Across the designed icon's middle row and down its middle
+// column, every run of one ink, the thin black rings too, must show that
+// ink in the middle of where it lies at 256 px.
+void ArtworkTest::scalableIconIsTheProgramIcon()
+{
+    const QImage designed =
+        QImage(m_output.filePath(QStringLiteral("tarnwick.ico"))).convertToFormat(QImage::Format_ARGB32);
+    QSvgRenderer scalable(m_output.filePath(QStringLiteral("tarnwick.svg")));
+    QVERIFY(!designed.isNull() && scalable.isValid());
+    constexpr int size = 256;
+    const int scale = size / designed.width();
+    QImage rendered(size, size, QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::transparent);
+    QPainter painter(&rendered);
+    scalable.render(&painter);
+    painter.end();
+    rendered = rendered.convertToFormat(QImage::Format_ARGB32);
+
+    const int middle = designed.width() / 2;
+    const int across = middle * scale + scale / 2;
+    for (const bool alongRow : {true, false}) {
+        const auto designedAt = [&](int i) { return alongRow ? designed.pixel(i, middle) : designed.pixel(middle, i); };
+        int runStart = 0;
+        for (int i = 1; i <= designed.width(); ++i) {
+            if (i < designed.width() && designedAt(i) == designedAt(runStart))
+                continue;
+            const int along = (runStart + i) * scale / 2;
+            const Ink want = inkOf(designedAt(runStart));
+            const Ink found = inkOf(alongRow ? rendered.pixel(along, across) : rendered.pixel(across, along));
+            QVERIFY2(found == want, qPrintable(QStringLiteral("%1 at %2 %3, where the designed icon has %4")
+                                                   .arg(inkName(found), alongRow ? "x" : "y")
+                                                   .arg(along)
+                                                   .arg(inkName(want))));
+            runStart = i;
+        }
+    }
 }
 
 void ArtworkTest::drawnFeature_data()

@@ -212,8 +212,6 @@ struct TestProgram {
     }
 
     // The result and unit boxes, in the order a unit button writes them.
-    static constexpr std::array<const char *, 8> ResultBoxes{"Text2", "Text5", "Text6", "Text9",
-                                                             "Text3", "Text7", "Text4", "Text8"};
     QStringList resultTexts() const
     {
         QStringList texts;

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
 # Builds the RPM from the build tree, has rpmlint check it, and checks its
-# listing, what it holds, its version and that it requires libraries by
-# soname rather than by any distribution's package names.
+# listing, what it holds, its version, that its summary is the Debian
+# package's, and that it requires libraries by soname rather than by any
+# distribution's package names.
 set -euo pipefail
 build=$1 version=$2 licence=$3
 . "$(dirname "$0")/packagechecks.sh"
@@ -23,6 +24,9 @@ rpm -qp --licensefiles "$rpm" | grep -qx /usr/share/doc/tarnwick/copyright ||
 
 [ "$(rpm -qp --qf '%{VERSION}' "$rpm")" = "$(package_version "$version")" ] ||
   fail "the package version is not $(package_version "$version")"
+summary=$(rpm -qp --qf '%{SUMMARY}' "$rpm")
+grep -qix "Description: $summary" "$(dirname "$0")/../../dist/debian/control" ||
+  fail "the summary \"$summary\" is not the Debian package's"
 requires=$(rpm -qpR "$rpm")
 unexpected=$(grep -Ev '^(lib[^ ]+\.so[^ ]*|rpmlib\(.*|rtld\(.*|font\(.*\))$' <<<"$requires" || true)
 [ -z "$unexpected" ] || fail "requires something other than a soname or font: $unexpected"

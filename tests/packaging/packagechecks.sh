@@ -18,6 +18,18 @@ make_package() {
   (cd "$work" && cpack -G "$generator" --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
 }
 
+# Makes the source archive of a build tree's source in the given folder.
+make_source_archive() {
+  local build=$1 folder=$2
+  (cd "$work" && cpack -G TGZ --config "$build/CPackSourceConfig.cmake" -B "$folder" >/dev/null)
+}
+
+# lintian at its strictest: every tag down to the pedantic ones fails the
+# check unless dist/debian/ overrides it with its reason.
+lint_packages() {
+  lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$@" || fail "lintian finds fault with $*"
+}
+
 # Reads a listing of "mode owner/group path" lines: root owns everything,
 # programs are 0755 and other files 0644, as Debian and Fedora ask.
 check_listing() {
@@ -51,18 +63,22 @@ check_unpacked() {
               usr/share/doc/tarnwick/copyright usr/share/doc/tarnwick/changelog.gz; do
     [ -f "$root/$file" ] || fail "missing from the package: $file"
   done
-  for size in 16 32 48 64 128; do
+  for size in 16 32 48 64 128 256; do
     icon=usr/share/icons/hicolor/${size}x${size}/apps/org.tarnwick.tarnwick.png
     file "$root/$icon" 2>&1 | grep -q "PNG image data, $size x $size" || fail "$icon is not a $size x $size PNG"
   done
+  icon=usr/share/icons/hicolor/scalable/apps/org.tarnwick.tarnwick.svg
+  file "$root/$icon" 2>&1 | grep -q "SVG Scalable Vector Graphics image" || fail "$icon is not an SVG image"
 
   check_manual_page "$root/usr/share/man/man1/tarnwick.1.gz"
 
   local copyright=$root/usr/share/doc/tarnwick/copyright
   head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
     fail "the copyright file is not in Debian's machine-readable format"
+  # REUSE-IgnoreStart
   grep -qx "Copyright: $(sed -n 's/^Copyright (c) //p' "$licence")" "$copyright" ||
     fail "the copyright file names another holder than LICENSE"
+  # REUSE-IgnoreEnd
   diff <(sed -n '/^Permission/,$p' "$licence") \
        <(sed -n '/^License: MIT$/,$p' "$copyright" | tail -n +2 | sed 's/^ //; s/^\.$//') ||
     fail "the copyright file's terms differ from LICENSE"

@@ -192,8 +192,7 @@ private Q_SLOTS:
         verifyStillCalculates();
         const bool resultBox =
             owner == program->form1
-            && std::find(TestProgram::ResultBoxes.begin(), TestProgram::ResultBoxes.end(), boxName.toLatin1())
-                   != TestProgram::ResultBoxes.end();
+            && std::find(ResultBoxes.begin(), ResultBoxes.end(), boxName.toLatin1()) != ResultBoxes.end();
         if (!resultBox)
             QCOMPARE(textOf(target), held);
         if (owner != program->form1)
