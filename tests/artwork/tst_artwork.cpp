@@ -53,8 +53,6 @@ const char *inkName(Ink ink)
     return "another colour";
 }
 
-const QStringList artworkFiles{"tarnwick.ico", "tarnwick.xpm", "antenna.bmp", "center.bmp", "end.bmp", "hand.cur"};
-
 QList<QRgb> paletteAt(const QByteArray &bytes, qsizetype offset, int entries)
 {
     QList<QRgb> palette;
