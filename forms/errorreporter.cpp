@@ -11,9 +11,8 @@
 // closed.
 void MessageBoxErrorReporter::report(calc::RuntimeError error, const QString &concerning)
 {
-    const std::string_view description = calc::runtimeErrorDescription(error);
     QString text = QString::fromStdString(calc::runtimeErrorHeading(error)) + QStringLiteral("\n\n")
-                   + QString::fromUtf8(description.data(), qsizetype(description.size()));
+                   + QString::fromUtf8(calc::runtimeErrorDescription(error));
     if (!concerning.isEmpty())
         text += QStringLiteral("\n\n") + concerning;
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok);

@@ -3,7 +3,7 @@
 #pragma once
 
 // The worked example every test that needs a finished calculation shares:
-// 14.2 MHz with RG-8x, in both units, pinned once against the design.
+// 14.2 MHz with RG-8x, in both units, pinned once.
 
 #include "lengthcalculation.h"
 

@@ -63,12 +63,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(program->form1));
     }
 
-    void calculationIsAnnounced_data()
-    {
-        QTest::addColumn<KnownResult>("known");
-        for (const KnownResult &known : KnownResults)
-            QTest::newRow(known.name) << known;
-    }
+    void calculationIsAnnounced_data() { addKnownResultRows(); }
 
     // Once for each finished calculation; a failed one is heard through its
     // report alone.

@@ -256,6 +256,14 @@ struct TestProgram {
     Form1 *const form1 = &program.form1();
 };
 
+// One test row a worked example, named after it, in a column "known".
+inline void addKnownResultRows()
+{
+    QTest::addColumn<KnownResult>("known");
+    for (const KnownResult &known : KnownResults)
+        QTest::newRow(known.name) << known;
+}
+
 // As the user does it: the known result's frequency, its cable, its button.
 inline void calculate(const TestProgram &program, const KnownResult &known)
 {

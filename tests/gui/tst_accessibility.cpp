@@ -339,19 +339,12 @@ private Q_SLOTS:
         QCOMPARE(program->launcher.launches.front(), program->launcher.launches.back());
     }
 
-    void resultRowsReadAsOneStatement_data()
-    {
-        QTest::addColumn<KnownResult>("known");
-        for (const KnownResult &known : KnownResults)
-            QTest::newRow(known.name) << known;
-    }
+    void resultRowsReadAsOneStatement_data() { addKnownResultRows(); }
 
     void resultRowsReadAsOneStatement()
     {
         QFETCH(KnownResult, known);
-        program->typeFrequency(known.frequency);
-        program->pickCable(known.cable);
-        program->press(known.button());
+        calculate(*program, known);
 
         for (const char *box : {"Text2", "Text3", "Text5", "Text4"})
             QCOMPARE(program->box(box)->accessibleDescription(), known.overallStatement());

@@ -72,10 +72,7 @@ std::map<QString, double> measureTextContrasts()
     std::map<QString, double> contrasts;
     TestProgram program;
     program.showWindow(WindowKind::Main);
-    const KnownResult &known = KnownResults[0];
-    program.typeFrequency(known.frequency);
-    program.pickCable(known.cable);
-    program.press(known.button());
+    calculate(program, KnownResults[0]);
     for (const WindowKind kind :
          {WindowKind::Main, WindowKind::CenterDetail, WindowKind::EndDetail, WindowKind::Website}) {
         QWidget *window = program.showWindow(kind);

@@ -133,10 +133,7 @@ private Q_SLOTS:
 
     void keepsResultsWhenTheCableChanges()
     {
-        const KnownResult &known = KnownResults[0];
-        program->typeFrequency(known.frequency);
-        program->pickCable(known.cable);
-        program->press(known.button());
+        calculate(*program, KnownResults[0]);
         const QStringList shown = program->resultTexts();
 
         program->pickCable(18);

@@ -3,10 +3,10 @@
 # SPDX-License-Identifier: MIT
 # Usage: check_reuse.sh SOURCE_DIR
 # Every file of the source says who holds its copyright and under which
-# licence, as the REUSE specification asks: in a line of its own where it
-# can carry one, or in .reuse/dep5; and the Debian package's copyright file
-# says the same. Checked on a copy without the build folders, as a source
-# archive or a Debian root's copy has them.
+# licence, as REUSE asks: in a line of its own where it can carry one, or in
+# .reuse/dep5; and the Debian package's copyright file says the same.
+# Checked on a copy without the build folders, as a source archive or a
+# Debian root's copy has them.
 set -euo pipefail
 source=$1
 work=$(mktemp -d)
