@@ -23,45 +23,44 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 checkout=$(cd "$(dirname "$0")/.." && pwd)
-. "$checkout/scripts/packages.sh"
-install_missing "${DEBIAN_ROOT_PACKAGES[@]}"
-
 cache=/var/cache/tarnwick
 root=$cache/debian-$release
-mkdir -p "$cache"
-# One run at a time per root: two would share its mounts and its copy.
-exec 9>"$root.lock"
-flock 9
 
-if [ ! -d "$root" ]; then
-  # Made beside its final place and moved there only when whole, so that an
-  # interrupted run leaves nothing that looks usable.
-  rm -rf "$root.partial"
-  debootstrap --variant=minbase "$suite" "$root.partial" http://deb.debian.org/debian
-  mv "$root.partial" "$root"
+if [ -z "${TARNWICK_IN_ROOT_NAMESPACE:-}" ]; then
+  . "$checkout/scripts/packages.sh"
+  install_missing "${DEBIAN_ROOT_PACKAGES[@]}"
+  mkdir -p "$cache"
+  # One run at a time per root: two would share its copy of the checkout.
+  # The lock stays held through the exec below.
+  exec 9>"$root.lock"
+  flock 9
+
+  if [ ! -d "$root" ]; then
+    # Made beside its final place and moved there only when whole, so that
+    # an interrupted run leaves nothing that looks usable.
+    rm -rf "$root.partial"
+    debootstrap --variant=minbase "$suite" "$root.partial" http://deb.debian.org/debian
+    mv "$root.partial" "$root"
+  fi
+
+  # With the lock held, anything still mounted in the root is left over
+  # from a run that was killed before it could clean up.
+  findmnt -rn -o TARGET | awk -v root="$root/" 'index($0, root) == 1' | sort -r |
+    while read -r target; do
+      umount -l "$target"
+    done
+
+  # The root's mounts live in a mount namespace of their own, so they go
+  # with the last process in it however the run ends, and never show on
+  # the host.
+  TARNWICK_IN_ROOT_NAMESPACE=1 exec unshare --mount --propagation private "$0" "$release" "$@"
 fi
 
-mounted=()
-unmount_all() {
-  local i
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
-    umount "${mounted[i]}" || umount -l "${mounted[i]}" || true
-  done
-}
-trap unmount_all EXIT
-mount_in_root() { # TARGET MOUNT-ARGUMENTS...
-  local target=$root$1
-  shift
-  mount "$@" "$target"
-  mounted+=("$target")
-  # Nothing mounted below it reaches back to the host's own tree.
-  mount --make-private "$target"
-}
-mount_in_root /proc -t proc proc
-mount_in_root /sys -t sysfs sysfs
-mount_in_root /dev --bind /dev
-mount_in_root /dev/pts --bind /dev/pts
-mount_in_root /dev/shm --bind /dev/shm
+mount -t proc proc "$root/proc"
+mount -t sysfs sysfs "$root/sys"
+for dev in /dev /dev/pts /dev/shm; do
+  mount --bind "$dev" "$root$dev"
+done
 
 # The root reaches the package mirrors the way the host does.
 cp /etc/resolv.conf /etc/hosts "$root/etc/"
