@@ -4,9 +4,9 @@
 # way they are installed.
 
 # What building the program needs: the build dependencies
-# dist/debian/control names, without their versions and build profiles and without debhelper,
-# which only the Debian package's build uses; and the compiler and the build
-# tool build.sh uses besides.
+# dist/debian/control names, without their versions and build profiles, and
+# without debhelper, which only the Debian package's build uses; and besides
+# them the compiler and the build tool build.sh uses.
 mapfile -t BUILD_PACKAGES < <(
   sed -n '/^Build-Depends:/,/^[^ ]/{s/^Build-Depends://; /^[^ ]/d; p}' "${BASH_SOURCE[0]%/*}/../dist/debian/control" |
     tr ',' '\n' | sed 's/[(<[].*//; s/ //g' | grep -v -e '^debhelper-compat$' -e '^$')

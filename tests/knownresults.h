@@ -24,9 +24,8 @@ struct KnownResult {
     QString frequency;
     int cable; // its position in the cable list
     calc::Units units;
-    // The result boxes in the order a unit button writes them: Text2, Text5,
-    // Text6, Text9 (whole and remainder of each row), Text3, Text7 (the large
-    // unit) and Text4, Text8 (the small unit).
+    // The texts of ResultBoxes: whole and remainder of each row, then the
+    // large unit twice and the small unit twice.
     QStringList results;
 
     const char *button() const { return units == calc::Units::FeetAndInches ? "Command3" : "Command4"; }

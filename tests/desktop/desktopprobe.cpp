@@ -64,6 +64,10 @@ bool openAndClose(WindowInstance<Window> &instance)
     return instance.window() == nullptr;
 }
 
+// Through the controls' own functions rather than the fixture's simulated
+// keys and clicks: on a headless compositor, which has no keyboard, Qt's
+// Wayland plugin crashes on a simulated key release in a text box (seen
+// with Qt 6.4.2).
 void calculate(const TestProgram &program)
 {
     const KnownResult &known = KnownResults[0];

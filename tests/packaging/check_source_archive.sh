@@ -8,7 +8,7 @@ set -euo pipefail
 build=$1 version=$2 licence=$3
 . "$(dirname "$0")/packagechecks.sh"
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
-(cd "$work" && cpack -G TGZ --config "$build/CPackSourceConfig.cmake" -B "$work/out" >/dev/null)
+make_source_archive "$build" "$work/out"
 name=tarnwick-$(package_version "$version")
 archive=$work/out/$name.tar.gz
 [ -f "$archive" ] || { echo "no $name.tar.gz among: $(ls "$work/out")"; exit 1; }

@@ -108,9 +108,9 @@ private Q_SLOTS:
 
     void failedLaunchIsReportedAndTheWindowStays()
     {
-        program->launcher.failWith = calc::RuntimeError::FileNotFound;
+        program->launcher.failWith = RuntimeError::FileNotFound;
         clickLink();
-        QCOMPARE(program->errors.reports, std::vector<calc::RuntimeError>{calc::RuntimeError::FileNotFound});
+        QCOMPARE(program->errors.reports, std::vector<RuntimeError>{RuntimeError::FileNotFound});
         QCOMPARE(program->form1->website().window(), window);
         QVERIFY(window->isVisible());
 
