@@ -24,6 +24,8 @@ Q_DECLARE_METATYPE(std::string)
 namespace {
 
 using calc::Units;
+constexpr Units Feet = Units::FeetAndInches;
+constexpr Units Metric = Units::MetresAndCentimetres;
 
 struct Press {
     std::optional<RuntimeError> error;
@@ -120,44 +122,37 @@ void TestLengthCalculation::showsLengths_data()
             << frequency << Dot << NoCable << known.units << QStringList{known.results[0], known.results[1], "0", "0"};
     }
     QTest::newRow("4.92 MHz RG-8 feet comes out even")
-        << std::string("4.92") << Dot << RG8 << Units::FeetAndInches << QStringList{"100", "0", "66", "0"};
+        << std::string("4.92") << Dot << RG8 << Feet << QStringList{"100", "0", "66", "0"};
     QTest::newRow("3.5 MHz RG-8 metres keep the float error")
-        << std::string("3.5") << Dot << RG8 << Units::MetresAndCentimetres
-        << QStringList{"42", "79.99992", "28", "24.80011"};
-    QTest::newRow("-14.2 MHz RG-8x feet floors") << std::string("-14.2") << Dot << RG8x << Units::FeetAndInches
-                                                 << QStringList{"-35", "4.225342", "-26", "0.1690063"};
+        << std::string("3.5") << Dot << RG8 << Metric << QStringList{"42", "79.99992", "28", "24.80011"};
+    QTest::newRow("-14.2 MHz RG-8x feet floors")
+        << std::string("-14.2") << Dot << RG8x << Feet << QStringList{"-35", "4.225342", "-26", "0.1690063"};
     QTest::newRow("-14.2 MHz no cable feet shows a minus zero coax as 0")
-        << std::string("-14.2") << Dot << NoCable << Units::FeetAndInches << QStringList{"-35", "4.225342", "0", "0"};
+        << std::string("-14.2") << Dot << NoCable << Feet << QStringList{"-35", "4.225342", "0", "0"};
     QTest::newRow("100000000 MHz RG-8 feet in exponent form")
-        << std::string("100000000") << Dot << RG8 << Units::FeetAndInches
-        << QStringList{"0", "5.904E-05", "0", "3.89664E-05"};
+        << std::string("100000000") << Dot << RG8 << Feet << QStringList{"0", "5.904E-05", "0", "3.89664E-05"};
     QTest::newRow("0.0001 MHz RG-8 feet")
-        << std::string("0.0001") << Dot << RG8 << Units::FeetAndInches << QStringList{"4920000", "0", "3247200", "3"};
-    QTest::newRow("7,1 MHz RG-8 feet comma locale") << std::string("7,1") << Comma << RG8 << Units::FeetAndInches
-                                                    << QStringList{"69", "3,549316", "45", "8,822571"};
+        << std::string("0.0001") << Dot << RG8 << Feet << QStringList{"4920000", "0", "3247200", "3"};
+    QTest::newRow("7,1 MHz RG-8 feet comma locale")
+        << std::string("7,1") << Comma << RG8 << Feet << QStringList{"69", "3,549316", "45", "8,822571"};
     QTest::newRow("7\u066B1 MHz RG-8 metres two-byte separator")
-        << std::string("7\u066B1") << ArabicSeparator << RG8 << Units::MetresAndCentimetres
+        << std::string("7\u066B1") << ArabicSeparator << RG8 << Metric
         << QStringList{"21", "9\u066B859276", "13", "92\u066B50708"};
     QTest::newRow("blanks, sign and exponent around 3.5 MHz metres")
-        << std::string(" +3.5e0\t") << Dot << RG8 << Units::MetresAndCentimetres
-        << QStringList{"42", "79.99992", "28", "24.80011"};
+        << std::string(" +3.5e0\t") << Dot << RG8 << Metric << QStringList{"42", "79.99992", "28", "24.80011"};
     // Taking the coax length from the rounded overall length would show 10.00003.
     QTest::newRow("7.2 MHz RG-142 feet coax from the unrounded quotient")
-        << std::string("7.2") << Dot << RG142 << Units::FeetAndInches
-        << QStringList{"68", "4.000031", "47", "9.999985"};
+        << std::string("7.2") << Dot << RG142 << Feet << QStringList{"68", "4.000031", "47", "9.999985"};
     // A float 149.8 would show 95.10498.
     QTest::newRow("7.15 MHz RG-8 metres with the exact 149.8")
-        << std::string("7.15") << Dot << RG8 << Units::MetresAndCentimetres
-        << QStringList{"20", "95.10479", "13", "82.7693"};
+        << std::string("7.15") << Dot << RG8 << Metric << QStringList{"20", "95.10479", "13", "82.7693"};
     QTest::newRow("1.5E-36 MHz RG-8 feet just inside the float range")
-        << std::string("1.5E-36") << Dot << RG8 << Units::FeetAndInches
-        << QStringList{"3.28E+38", "0", "2.1648E+38", "0"};
+        << std::string("1.5E-36") << Dot << RG8 << Feet << QStringList{"3.28E+38", "0", "2.1648E+38", "0"};
     QTest::newRow("4.5E-37 MHz RG-8 metres just inside the float range")
-        << std::string("4.5E-37") << Dot << RG8 << Units::MetresAndCentimetres
-        << QStringList{"3.328889E+38", "0", "2.197067E+38", "0"};
+        << std::string("4.5E-37") << Dot << RG8 << Metric << QStringList{"3.328889E+38", "0", "2.197067E+38", "0"};
     // -1.498E-08 m: the fraction 0.999999985 rounds to a whole float 1 when stored.
     QTest::newRow("-1E10 MHz RG-8 metres tiny negative length shows 100 cm")
-        << std::string("-1E10") << Dot << RG8 << Units::MetresAndCentimetres << QStringList{"-1", "100", "-1", "100"};
+        << std::string("-1E10") << Dot << RG8 << Metric << QStringList{"-1", "100", "-1", "100"};
 }
 
 void TestLengthCalculation::showsLengths()
@@ -173,7 +168,7 @@ void TestLengthCalculation::showsLengths()
     const Press pressed = press(unit, state, typed, separator);
     QCOMPARE(errorNumber(pressed.error), 0);
 
-    const bool feet = unit == Units::FeetAndInches;
+    const bool feet = unit == Feet;
     const QStringList units{feet ? "FEET" : "METERS", feet ? "INCHES" : "CM"};
     QCOMPARE(pressed.texts, numbers + units);
 
@@ -202,43 +197,38 @@ void TestLengthCalculation::failsWithoutWritingBoxes_data()
     QTest::addColumn<LengthAfter>("length");
 
     // Which texts the reader rejects is tst_numbertext's; one shows the press.
-    QTest::newRow("letters") << std::string("abc") << Dot << Units::FeetAndInches << RuntimeError::TypeMismatch << false
-                             << 0.0f << LengthAfter::Unchanged;
+    QTest::newRow("letters") << std::string("abc") << Dot << Feet << RuntimeError::TypeMismatch << false << 0.0f
+                             << LengthAfter::Unchanged;
 
-    QTest::newRow("1E39 overflows when read") << std::string("1E39") << Dot << Units::FeetAndInches
-                                              << RuntimeError::Overflow << false << 0.0f << LengthAfter::Unchanged;
+    QTest::newRow("1E39 overflows when read")
+        << std::string("1E39") << Dot << Feet << RuntimeError::Overflow << false << 0.0f << LengthAfter::Unchanged;
     QTest::newRow("-1E39 overflows when read, metres")
-        << std::string("-1E39") << Dot << Units::MetresAndCentimetres << RuntimeError::Overflow << false << 0.0f
-        << LengthAfter::Unchanged;
+        << std::string("-1E39") << Dot << Metric << RuntimeError::Overflow << false << 0.0f << LengthAfter::Unchanged;
 
-    QTest::newRow("initial 000.000 feet") << std::string("000.000") << Dot << Units::FeetAndInches
-                                          << RuntimeError::DivisionByZero << true << 0.0f << LengthAfter::PlusInfinity;
-    QTest::newRow("0 metres") << std::string("0") << Dot << Units::MetresAndCentimetres << RuntimeError::DivisionByZero
-                              << true << 0.0f << LengthAfter::PlusInfinity;
-    QTest::newRow("-0 feet gives minus infinity")
-        << std::string("-0") << Dot << Units::FeetAndInches << RuntimeError::DivisionByZero << true << -0.0f
-        << LengthAfter::MinusInfinity;
-    QTest::newRow("0,0 comma locale metres")
-        << std::string("0,0") << Comma << Units::MetresAndCentimetres << RuntimeError::DivisionByZero << true << 0.0f
-        << LengthAfter::PlusInfinity;
-    QTest::newRow("zero underflow 1E-50 feet")
-        << std::string("1E-50") << Dot << Units::FeetAndInches << RuntimeError::DivisionByZero << true << 0.0f
-        << LengthAfter::PlusInfinity;
+    QTest::newRow("initial 000.000 feet") << std::string("000.000") << Dot << Feet << RuntimeError::DivisionByZero
+                                          << true << 0.0f << LengthAfter::PlusInfinity;
+    QTest::newRow("0 metres") << std::string("0") << Dot << Metric << RuntimeError::DivisionByZero << true << 0.0f
+                              << LengthAfter::PlusInfinity;
+    QTest::newRow("-0 feet gives minus infinity") << std::string("-0") << Dot << Feet << RuntimeError::DivisionByZero
+                                                  << true << -0.0f << LengthAfter::MinusInfinity;
+    QTest::newRow("0,0 comma locale metres") << std::string("0,0") << Comma << Metric << RuntimeError::DivisionByZero
+                                             << true << 0.0f << LengthAfter::PlusInfinity;
+    QTest::newRow("zero underflow 1E-50 feet") << std::string("1E-50") << Dot << Feet << RuntimeError::DivisionByZero
+                                               << true << 0.0f << LengthAfter::PlusInfinity;
 
     QTest::newRow("1E-37 feet overflows at the division")
-        << std::string("1E-37") << Dot << Units::FeetAndInches << RuntimeError::Overflow << true << 1e-37f
-        << LengthAfter::PlusInfinity;
+        << std::string("1E-37") << Dot << Feet << RuntimeError::Overflow << true << 1e-37f << LengthAfter::PlusInfinity;
     QTest::newRow("-1E-37 metres overflows negative")
-        << std::string("-1E-37") << Dot << Units::MetresAndCentimetres << RuntimeError::Overflow << true << -1e-37f
+        << std::string("-1E-37") << Dot << Metric << RuntimeError::Overflow << true << -1e-37f
         << LengthAfter::MinusInfinity;
     QTest::newRow("1.4E-36 feet just past the feet limit")
-        << std::string("1.4E-36") << Dot << Units::FeetAndInches << RuntimeError::Overflow << true << 1.4e-36f
+        << std::string("1.4E-36") << Dot << Feet << RuntimeError::Overflow << true << 1.4e-36f
         << LengthAfter::PlusInfinity;
     QTest::newRow("4.4E-37 metres just past the metric limit")
-        << std::string("4.4E-37") << Dot << Units::MetresAndCentimetres << RuntimeError::Overflow << true << 4.4e-37f
+        << std::string("4.4E-37") << Dot << Metric << RuntimeError::Overflow << true << 4.4e-37f
         << LengthAfter::PlusInfinity;
     QTest::newRow("denormal 1E-45 reads, then overflows")
-        << std::string("1E-45") << Dot << Units::MetresAndCentimetres << RuntimeError::Overflow << true
+        << std::string("1E-45") << Dot << Metric << RuntimeError::Overflow << true
         << std::numeric_limits<float>::denorm_min() << LengthAfter::PlusInfinity;
 }
 
@@ -294,7 +284,7 @@ void TestLengthCalculation::frequencyBoxShowsStoredFrequency()
 
     CalculationState state = withCable(RG8x);
     for (const QString &text : pressedWith)
-        (void)press(Units::FeetAndInches, state, text.toStdString(), separator);
+        (void)press(Feet, state, text.toStdString(), separator);
 
     QCOMPARE(QString::fromStdString(calc::FloatToText(state.Frequency, separator)), expected);
 }
@@ -302,7 +292,7 @@ void TestLengthCalculation::frequencyBoxShowsStoredFrequency()
 void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
 {
     CalculationState state = withCable(RG8x);
-    QVERIFY(!press(Units::FeetAndInches, state, "14.2", Dot).error);
+    QVERIFY(!press(Feet, state, "14.2", Dot).error);
     CalculationState expected = state;
 
     calc::selectCable(state, RG8);
@@ -312,9 +302,9 @@ void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
 
     // Switching units and cable afterwards must match a run from scratch.
     CalculationState fresh = withCable(RG8);
-    const Press fromScratch = press(Units::MetresAndCentimetres, fresh, "14.2", Dot);
+    const Press fromScratch = press(Metric, fresh, "14.2", Dot);
     QVERIFY(!fromScratch.error);
-    const Press afterSwitch = press(Units::MetresAndCentimetres, state, "14.2", Dot);
+    const Press afterSwitch = press(Metric, state, "14.2", Dot);
     QVERIFY(!afterSwitch.error);
     QCOMPARE(afterSwitch.texts, fromScratch.texts);
     QVERIFY(sameState(state, fresh));
@@ -323,16 +313,16 @@ void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
 void TestLengthCalculation::splitsRecomposeTheStoredLengths_data()
 {
     QTest::addColumn<Units>("unit");
-    QTest::newRow("feet and inches") << Units::FeetAndInches;
-    QTest::newRow("metres and centimetres") << Units::MetresAndCentimetres;
+    QTest::newRow("feet and inches") << Feet;
+    QTest::newRow("metres and centimetres") << Metric;
 }
 
 void TestLengthCalculation::splitsRecomposeTheStoredLengths()
 {
     QFETCH(Units, unit);
-    const double perLargeUnit = unit == Units::FeetAndInches ? 12.0 : 1.0;
+    const double perLargeUnit = unit == Feet ? 12.0 : 1.0;
 
-    std::mt19937 random(unit == Units::FeetAndInches ? 1422u : 1498u);
+    std::mt19937 random(unit == Feet ? 1422u : 1498u);
     std::uniform_real_distribution<float> bands(0.1f, 500.0f);
     std::uniform_int_distribution<int> cables(-1, 19);
     for (int i = 0; i < 20000; ++i) {
@@ -378,7 +368,7 @@ void TestLengthCalculation::splitsRecomposeTheStoredLengths()
             QVERIFY2(std::fabs(recomposed - length) <= slack / perLargeUnit + std::fabs(length) * 1e-15, typed);
 
             const float shownValue = calc::TextToFloat(remainderTexts[row].toStdString(), ".").value;
-            if (unit == Units::MetresAndCentimetres && length >= 0)
+            if (unit == Metric && length >= 0)
                 QVERIFY2(shownValue >= 0.0f && shownValue < 100.0f, typed);
         }
     }
