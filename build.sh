@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 tarnwick developers
 # SPDX-License-Identifier: MIT
-# Installs what is missing, builds in build/, then starts the program ("run")
-# or runs the whole test suite headless ("test"). "sanitize" builds in
-# build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer and runs
-# the whole suite there. Safe to run again.
+# Installs what is missing, builds in build/, then:
+#   run       starts the program
+#   test      runs the program's own tests headless: calculation, windows,
+#             accessibility, reliability and the desktop checks
+#   check     runs those, then everything else CI checks: code layout,
+#             clang-tidy, licensing, the artwork tool's output against the
+#             committed files, the packages, and the benchmarks' build
+#   sanitize  builds in build-asan/ with AddressSanitizer and
+#             UndefinedBehaviorSanitizer and runs the program's own tests
+# Safe to run again.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 action=${1:-run}
-case "$action" in run|test|sanitize) ;; *) echo "usage: $0 run|test|sanitize" >&2; exit 2 ;; esac
+case "$action" in run|test|check|sanitize) ;; *) echo "usage: $0 run|test|check|sanitize" >&2; exit 2 ;; esac
 
 . scripts/packages.sh
-if [ "$action" = run ]; then
-  install_missing "${BUILD_PACKAGES[@]}"
-else
-  install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-fi
+case "$action" in
+  run) install_missing "${BUILD_PACKAGES[@]}" ;;
+  check) install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" ;;
+  *) install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" ;;
+esac
 
 if [ "$action" = sanitize ]; then
   # Debug: quick to compile, and Qt's own checks and our asserts are on.
@@ -31,14 +37,17 @@ if [ "$action" = sanitize ]; then
     exec ctest --test-dir build-asan --output-on-failure -j2
 fi
 
-# The test build also builds the benchmarks, so that a change that breaks
-# them shows; bench/run.sh runs them.
-bench=OFF
-[ "$action" = test ] && bench=ON
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WERROR="${CI:+ON}" -DTARNWICK_BENCH=$bench >/dev/null
+checks=OFF
+[ "$action" = check ] && checks=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WERROR="${CI:+ON}" \
+      -DTARNWICK_CHECKS=$checks -DTARNWICK_ARTWORK=$checks -DTARNWICK_BENCH=$checks >/dev/null
 cmake --build build -j2
 
 if [ "$action" = run ]; then
   exec build/tarnwick
 fi
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j2 --label-exclude checks
+if [ "$action" = check ]; then
+  ctest --test-dir build --output-on-failure -j2 --label-regex checks
+fi

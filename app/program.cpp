@@ -4,6 +4,7 @@
 
 #include "desktoplauncher.h"
 #include "errorreporter.h"
+#include "formslook.h"
 #include "version.h"
 
 #include <QApplication>

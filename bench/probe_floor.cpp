@@ -11,7 +11,7 @@
 #include "version.h"
 
 #ifdef TARNWICK_PROBE_FORMS_LOOK
-#include "formsruntime.h"
+#include "formslook.h"
 #endif
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 # Installs what is missing, builds the benchmarks in build-bench/ (Release),
 # then prints every figure: start-up to first paint and peak memory, the
 # program against the floor that paints a line of text run by run, under
-# Xvfb and offscreen, and the hot paths in nanoseconds. Safe to run again.
+# Xvfb and offscreen. Safe to run again.
 #
 #   bench/run.sh [--runs N] [--warmup N] [--no-xvfb] [--no-offscreen] [--probe LABEL=PATH]...
 #                [--samples FILE]
@@ -17,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 . scripts/packages.sh
-install_missing "${BUILD_PACKAGES[@]}" xvfb libbenchmark-dev
+install_missing "${BUILD_PACKAGES[@]}" xvfb
 
 # Qt wants a private runtime folder and says so on every start without one.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -30,12 +30,8 @@ fi
 # independent of what only they require.
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WERROR="${CI:+ON}" \
       -DTARNWICK_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench -j2 --target tarnwick_startbench tarnwick_microbench
+cmake --build build-bench -j2 --target tarnwick_startbench
 
 echo
 echo "== start-up: exec to first painted frame, peak RSS =="
 build-bench/bench/tarnwick_startbench "$@"
-
-echo
-echo "== hot paths (offscreen) =="
-QT_QPA_PLATFORM=offscreen build-bench/bench/tarnwick_microbench

@@ -11,16 +11,17 @@ mapfile -t BUILD_PACKAGES < <(
   sed -n '/^Build-Depends:/,/^[^ ]/{s/^Build-Depends://; /^[^ ]/d; p}' "${BASH_SOURCE[0]%/*}/../dist/debian/control" |
     tr ',' '\n' | sed 's/[(<[].*//; s/ //g' | grep -v -e '^debhelper-compat$' -e '^$')
 BUILD_PACKAGES+=(ninja-build g++)
-# What the test suite needs besides: an X server for the window-manager
-# checks, the GTK theme for the dark-theme check, Google Benchmark for the
-# benchmarks the test build compiles, clang-format and clang-tidy for the
-# code checks, the validators, packagers and package builders the packaging
-# checks run, and for the desktop checks a Wayland compositor, the
-# accessibility bus and the Orca screen reader with speech-dispatcher and a
-# keyboard to drive it.
-TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme libbenchmark-dev clang-format clang-tidy x11-utils desktop-file-utils appstream dpkg-dev debhelper file binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db reuse
-               weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+# What the program's own tests need besides: an X server for the
+# window-manager checks, the GTK theme for the dark-theme check, and for the
+# desktop checks a Wayland compositor, the accessibility bus and the Orca
+# screen reader with speech-dispatcher and a keyboard to drive it.
+TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme weston qt6-wayland dbus-daemon dbus-bin at-spi2-core python3-pyatspi
                orca speech-dispatcher xdotool)
+# What ./build.sh check needs on top: clang-format and clang-tidy for the
+# code checks, reuse for the licensing, and the validators, packagers and
+# package builders the packaging checks run.
+CHECK_PACKAGES=(clang-format clang-tidy reuse x11-utils desktop-file-utils appstream dpkg-dev debhelper file
+                binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db)
 
 # What scripts/in-debian.sh needs to make a root of another Debian release.
 DEBIAN_ROOT_PACKAGES=(debootstrap)

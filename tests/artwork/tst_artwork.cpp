@@ -12,9 +12,6 @@
 namespace {
 
 enum class Ink { Black, White, Red, Yellow, Clear, Other };
-// All: every pixel of the area has the ink. Any: at least one has it.
-// Hatched: the area holds both black and white, as cross-hatching does.
-enum class Coverage { All, Any, Hatched };
 
 Ink inkOf(QRgb pixel)
 {
@@ -65,8 +62,6 @@ QList<QRgb> paletteAt(const QByteArray &bytes, qsizetype offset, int entries)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Ink)
-Q_DECLARE_METATYPE(Coverage)
 
 class ArtworkTest : public QObject
 {
@@ -83,8 +78,6 @@ private Q_SLOTS:
     void qtReadsFileAtItsSize();
     void windowIconIsTheProgramIcon();
     void scalableIconIsTheProgramIcon();
-    void drawnFeature_data();
-    void drawnFeature();
     void toolRefusesBadOutputFolder_data();
     void toolRefusesBadOutputFolder();
 
@@ -241,151 +234,6 @@ void ArtworkTest::scalableIconIsTheProgramIcon()
                                                    .arg(inkName(want))));
             runStart = i;
         }
-    }
-}
-
-void ArtworkTest::drawnFeature_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<Coverage>("coverage");
-    QTest::addColumn<Ink>("ink");
-    const auto all = Coverage::All;
-    const auto any = Coverage::Any;
-    const auto hatched = Coverage::Hatched;
-    const auto black = Ink::Black;
-    const auto white = Ink::White;
-
-    const QString icon = "tarnwick.ico";
-    QTest::newRow("icon: top-left corner transparent") << icon << QRect(0, 0, 4, 4) << all << Ink::Clear;
-    QTest::newRow("icon: top-right corner transparent") << icon << QRect(28, 0, 4, 4) << all << Ink::Clear;
-    QTest::newRow("icon: bottom-left corner transparent") << icon << QRect(0, 28, 4, 4) << all << Ink::Clear;
-    QTest::newRow("icon: bottom-right corner transparent") << icon << QRect(28, 28, 4, 4) << all << Ink::Clear;
-    QTest::newRow("icon: black outline at the rim") << icon << QRect(14, 0, 4, 1) << all << black;
-    QTest::newRow("icon: outer yellow ring") << icon << QRect(15, 2, 2, 1) << all << Ink::Yellow;
-    QTest::newRow("icon: thin black ring after yellow") << icon << QRect(15, 4, 2, 1) << all << black;
-    QTest::newRow("icon: red ring") << icon << QRect(15, 6, 2, 1) << all << Ink::Red;
-    QTest::newRow("icon: thin black ring after red") << icon << QRect(15, 8, 2, 1) << all << black;
-    QTest::newRow("icon: inner yellow ring") << icon << QRect(15, 10, 2, 1) << all << Ink::Yellow;
-    QTest::newRow("icon: thin black ring round the centre") << icon << QRect(15, 12, 2, 1) << all << black;
-    QTest::newRow("icon: red centre disc") << icon << QRect(14, 14, 4, 4) << all << Ink::Red;
-
-    const QString antenna = "antenna.bmp";
-    QTest::newRow("antenna: wire rows 10-13 across") << antenna << QRect(0, 10, 379, 4) << all << black;
-    QTest::newRow("antenna: nothing above the sleeve") << antenna << QRect(0, 0, 379, 5) << all << white;
-    QTest::newRow("antenna: sleeve top, left half") << antenna << QRect(80, 5, 80, 1) << all << black;
-    QTest::newRow("antenna: sleeve bottom, left half") << antenna << QRect(80, 16, 80, 1) << all << black;
-    QTest::newRow("antenna: sleeve top, right half") << antenna << QRect(200, 5, 90, 1) << all << black;
-    QTest::newRow("antenna: sleeve bottom, right half") << antenna << QRect(200, 16, 90, 1) << all << black;
-    QTest::newRow("antenna: bare wire left of column 58") << antenna << QRect(0, 5, 58, 5) << all << white;
-    QTest::newRow("antenna: bare wire right of column 302") << antenna << QRect(303, 5, 76, 5) << all << white;
-    QTest::newRow("antenna: left sleeve end pointed") << antenna << QRect(58, 5, 3, 3) << all << white;
-    QTest::newRow("antenna: right sleeve end pointed") << antenna << QRect(300, 14, 3, 3) << all << white;
-    QTest::newRow("antenna: left taper from column 58") << antenna << QRect(58, 5, 10, 5) << any << black;
-    QTest::newRow("antenna: right taper to column 302") << antenna << QRect(293, 5, 10, 5) << any << black;
-    QTest::newRow("antenna: break in the sleeve") << antenna << QRect(168, 5, 19, 5) << all << white;
-    QTest::newRow("antenna: left tab under the break") << antenna << QRect(163, 17, 8, 8) << any << black;
-    QTest::newRow("antenna: right tab under the break") << antenna << QRect(186, 17, 8, 8) << any << black;
-    QTest::newRow("antenna: feed line reaches the bottom") << antenna << QRect(155, 88, 21, 1) << any << black;
-    QTest::newRow("antenna: left of the feed line empty") << antenna << QRect(0, 55, 150, 34) << all << white;
-    QTest::newRow("antenna: right of the feed line empty") << antenna << QRect(181, 55, 198, 34) << all << white;
-    QTest::newRow("antenna: fanned braid hatched") << antenna << QRect(150, 39, 11, 8) << hatched << black;
-
-    const QString center = "center.bmp";
-    QTest::newRow("center: margin above the lettering") << center << QRect(0, 0, 400, 5) << all << white;
-    QTest::newRow("center: four heading lines") << center << QRect(0, 5, 400, 54) << any << black;
-    QTest::newRow("center: gap above the coax") << center << QRect(0, 59, 400, 26) << all << white;
-    QTest::newRow("center: left jacket") << center << QRect(0, 85, 86, 70) << all << black;
-    QTest::newRow("center: right jacket") << center << QRect(321, 85, 79, 70) << all << black;
-    QTest::newRow("center: left braid patch") << center << QRect(88, 95, 20, 50) << hatched << black;
-    QTest::newRow("center: right braid patch") << center << QRect(296, 95, 20, 50) << hatched << black;
-    QTest::newRow("center: exposed dielectric open") << center << QRect(150, 107, 100, 10) << all << white;
-    QTest::newRow("center: line along the dielectric") << center << QRect(200, 107, 1, 26) << any << black;
-    QTest::newRow("center: left solder blob") << center << QRect(115, 215, 7, 7) << all << black;
-    QTest::newRow("center: right solder blob") << center << QRect(232, 227, 7, 7) << all << black;
-    QTest::newRow("center: conductor reaches the feed line") << center << QRect(177, 239, 7, 5) << any << black;
-    QTest::newRow("center: solder note lettering") << center << QRect(251, 219, 117, 41) << any << black;
-    QTest::newRow("center: feed line lettering") << center << QRect(218, 323, 161, 11) << any << black;
-    QTest::newRow("center: feed line block") << center << QRect(150, 295, 60, 105) << all << black;
-    QTest::newRow("center: braid just above the block") << center << QRect(156, 282, 48, 10) << hatched << black;
-    QTest::newRow("center: hidden right strip above the jacket") << center << QRect(397, 0, 3, 85) << all << white;
-    QTest::newRow("center: hidden right strip below the jacket") << center << QRect(397, 155, 3, 245) << all << white;
-    QTest::newRow("center: hidden bottom strip left of the block") << center << QRect(0, 365, 150, 35) << all << white;
-    QTest::newRow("center: hidden bottom strip right of the block")
-        << center << QRect(210, 365, 190, 35) << all << white;
-
-    const QString end = "end.bmp";
-    QTest::newRow("end: nothing above the jacket") << end << QRect(0, 0, 400, 43) << all << white;
-    QTest::newRow("end: jacket block") << end << QRect(176, 43, 224, 58) << all << black;
-    QTest::newRow("end: nothing right below the jacket") << end << QRect(176, 101, 224, 15) << all << white;
-    QTest::newRow("end: braid cone hatched") << end << QRect(110, 60, 60, 20) << hatched << black;
-    QTest::newRow("end: solder dot") << end << QRect(75, 66, 7, 7) << all << black;
-    QTest::newRow("end: centre conductor to the left edge") << end << QRect(0, 70, 70, 1) << all << black;
-    QTest::newRow("end: short arrow under the dot") << end << QRect(76, 90, 1, 36) << all << black;
-    QTest::newRow("end: long arrow near the left edge") << end << QRect(22, 90, 1, 73) << all << black;
-    QTest::newRow("end: velocity length lettering") << end << QRect(92, 116, 300, 23) << any << black;
-    QTest::newRow("end: strip back lettering") << end << QRect(39, 152, 300, 42) << any << black;
-    QTest::newRow("end: empty band under the text box") << end << QRect(0, 194, 400, 54) << all << white;
-    QTest::newRow("end: rope top line") << end << QRect(0, 250, 160, 1) << all << black;
-    QTest::newRow("end: rope bottom line") << end << QRect(0, 272, 160, 1) << all << black;
-    QTest::newRow("end: squiggles in the rope") << end << QRect(0, 253, 160, 17) << hatched << black;
-    QTest::newRow("end: left side of the loop") << end << QRect(163, 258, 4, 12) << any << black;
-    QTest::newRow("end: eye of the loop open") << end << QRect(175, 262, 20, 8) << all << white;
-    QTest::newRow("end: wire to the right edge") << end << QRect(250, 259, 150, 1) << all << black;
-    QTest::newRow("end: short arrow under the loop") << end << QRect(165, 295, 1, 18) << all << black;
-    QTest::newRow("end: arrow near the left edge") << end << QRect(12, 290, 1, 50) << all << black;
-    QTest::newRow("end: total length lettering") << end << QRect(159, 300, 230, 30) << any << black;
-    QTest::newRow("end: rope lettering") << end << QRect(20, 350, 330, 28) << any << black;
-    QTest::newRow("end: nothing below the lettering") << end << QRect(0, 378, 400, 22) << all << white;
-
-    const QString hand = "hand.cur";
-    QTest::newRow("hand: clear above the finger") << hand << QRect(0, 0, 32, 9) << all << Ink::Clear;
-    QTest::newRow("hand: clear left of the thumb") << hand << QRect(0, 0, 8, 32) << all << Ink::Clear;
-    QTest::newRow("hand: clear right of the fingers") << hand << QRect(24, 0, 8, 32) << all << Ink::Clear;
-    QTest::newRow("hand: clear below the cuff") << hand << QRect(0, 27, 32, 5) << all << Ink::Clear;
-    QTest::newRow("hand: finger tip at the hot spot") << hand << QRect(13, 9, 1, 1) << all << black;
-    QTest::newRow("hand: white index finger") << hand << QRect(12, 10, 2, 8) << all << white;
-    QTest::newRow("hand: outline of the index finger") << hand << QRect(11, 10, 1, 6) << all << black;
-    QTest::newRow("hand: bent fingers") << hand << QRect(14, 15, 10, 3) << hatched << black;
-    QTest::newRow("hand: white thumb") << hand << QRect(9, 17, 2, 3) << all << white;
-    QTest::newRow("hand: white palm") << hand << QRect(12, 18, 10, 5) << all << white;
-    QTest::newRow("hand: solid black cuff") << hand << QRect(10, 24, 13, 3) << all << black;
-}
-
-void ArtworkTest::drawnFeature()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, area);
-    QFETCH(Coverage, coverage);
-    QFETCH(Ink, ink);
-    const QImage image = QImage(m_output.filePath(name)).convertToFormat(QImage::Format_ARGB32);
-    QVERIFY(!image.isNull());
-    QVERIFY(image.rect().contains(area));
-
-    int matching = 0;
-    int blacks = 0;
-    int whites = 0;
-    QString firstMiss;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const Ink found = inkOf(image.pixel(x, y));
-            matching += found == ink;
-            blacks += found == Ink::Black;
-            whites += found == Ink::White;
-            if (found != ink && firstMiss.isEmpty())
-                firstMiss = QStringLiteral("%1 at %2, %3").arg(inkName(found)).arg(x).arg(y);
-        }
-    switch (coverage) {
-    case Coverage::All:
-        QVERIFY2(matching == area.width() * area.height(), qPrintable(firstMiss));
-        break;
-    case Coverage::Any:
-        QVERIFY2(matching > 0, qPrintable(QStringLiteral("no %1").arg(inkName(ink))));
-        break;
-    case Coverage::Hatched:
-        QVERIFY2(blacks > 0 && whites > 0 && blacks + whites == area.width() * area.height(),
-                 qPrintable(QStringLiteral("%1 black, %2 white").arg(blacks).arg(whites)));
-        break;
     }
 }
 

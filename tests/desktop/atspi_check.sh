@@ -11,7 +11,7 @@ if [ -z "${TARNWICK_OWN_SESSION_BUS:-}" ]; then
 fi
 probe=$1
 here=$(dirname "$0")
-. "$here/session.sh"
+. "$here/../support/session.sh"
 
 start_accessibility_bus
 start_x_server

@@ -14,7 +14,7 @@
 // prints, as key=value lines, what the checks outside expect of the worked
 // example, and needs no display.
 
-#include "../gui/guifixture.h"
+#include "guifixture.h"
 
 #include "cablecatalogue.h"
 #include "form2.h"

@@ -9,7 +9,7 @@ set -euo pipefail
 if [ -z "${TARNWICK_OWN_SESSION_BUS:-}" ]; then
   TARNWICK_OWN_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
-. "$(dirname "$0")/session.sh"
+. "$(dirname "$0")/../support/session.sh"
 
 start_accessibility_bus
 start_x_server

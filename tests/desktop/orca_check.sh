@@ -13,7 +13,7 @@ if [ -z "${TARNWICK_OWN_SESSION_BUS:-}" ]; then
 fi
 program=$1
 here=$(dirname "$0")
-. "$here/session.sh"
+. "$here/../support/session.sh"
 load_known_results "$2"
 
 start_accessibility_bus

@@ -5,7 +5,7 @@
 // which this test stands in for. CTest runs it with accessibility on, as a
 // screen reader turns it on.
 
-#include "../gui/guifixture.h"
+#include "guifixture.h"
 
 #include <QAccessible>
 

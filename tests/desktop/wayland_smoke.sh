@@ -7,7 +7,7 @@
 # single warning from Qt.
 set -euo pipefail
 probe=$1
-. "$(dirname "$0")/session.sh"
+. "$(dirname "$0")/../support/session.sh"
 
 export XDG_RUNTIME_DIR=$session_dir
 socket=tarnwick-smoke-$$

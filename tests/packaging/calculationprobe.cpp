@@ -8,7 +8,7 @@
 // done as a user would do it: the frequency typed, the cable picked and the
 // button pressed. For each it prints "<name>: as expected", or what the
 // result boxes showed instead; then the program quits.
-#include "../knownresults.h"
+#include "knownresults.h"
 
 #include <QApplication>
 #include <QGenericPlugin>

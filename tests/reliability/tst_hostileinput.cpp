@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
-// Text nobody means to type, pasted into the real windows: a megabyte into
-// the frequency box, which the calculation reads, and 64 KB into every other
-// box, digits and marks of other scripts, NUL characters and emoji. Each
-// press of a unit button must end in a result or in the error the
-// calculation defines for that text, and the program must go on working.
+// Text nobody means to type, pasted into the real window: a megabyte into
+// the frequency box, which the calculation reads, and 64 KB into boxes
+// nothing reads, digits and marks of other scripts, NUL characters and
+// emoji. Each press of a unit button must end in a result or in the error
+// the calculation defines for that text, and the program must go on working.
 
-#include "../gui/guifixture.h"
-
-#include "frmabout1.h"
+#include "guifixture.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -16,7 +14,6 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include <algorithm>
 #include <optional>
 
 using calc::RuntimeError;
@@ -109,29 +106,11 @@ private Q_SLOTS:
         QTest::newRow("14.2, a megabyte of blanks, then a letter")
             << QStringLiteral("14.2") + repeatedTo(QStringLiteral(" "), Megabyte) + QStringLiteral("x") << mismatch;
 
+        // What the number grammar refuses is tst_numbertext's; these show
+        // that the box hands it over whole.
         QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0664.\u0662") << mismatch;
-        QTest::newRow("Eastern Arabic-Indic digits and separator")
-            << QStringLiteral("\u06F1\u06F4\u066B\u06F2") << mismatch;
-        QTest::newRow("Arabic decimal separator") << QStringLiteral("14\u066B2") << mismatch;
-        QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF14.\uFF12") << mismatch;
-        QTest::newRow("full-width full stop") << QStringLiteral("14\uFF0E2") << mismatch;
-        QTest::newRow("mathematical bold digits") << QStringLiteral("\U0001D7CF\U0001D7D2.\U0001D7D0") << mismatch;
-        QTest::newRow("superscript digits") << QStringLiteral("\u00B9\u2074.\u00B2") << mismatch;
-        QTest::newRow("Devanagari digits") << QStringLiteral("\u0967\u096A.\u0968") << mismatch;
-        QTest::newRow("right-to-left mark before the number") << QStringLiteral("\u200F14.2") << mismatch;
-        QTest::newRow("left-to-right mark after the number") << QStringLiteral("14.2\u200E") << mismatch;
-        QTest::newRow("right-to-left override") << QStringLiteral("\u202E2.41\u202C") << mismatch;
-        QTest::newRow("zero-width space inside") << QStringLiteral("14\u200B.2") << mismatch;
-        QTest::newRow("no-break spaces around") << QStringLiteral("\u00A014.2\u00A0") << mismatch;
-        QTest::newRow("combining mark on a digit") << QStringLiteral("14.2\u0303") << mismatch;
         QTest::newRow("lone surrogate") << QStringLiteral("14.2") + QChar(0xD800) << mismatch;
-        QTest::newRow("NUL before the number") << withNul("", "14.2") << mismatch;
         QTest::newRow("NUL inside the number") << withNul("14", ".2") << mismatch;
-        QTest::newRow("NUL after the number") << withNul("14.2", "") << mismatch;
-        QTest::newRow("NUL alone") << withNul("", "") << mismatch;
-        QTest::newRow("emoji after the number") << QStringLiteral("14.2\U0001F4E1") << mismatch;
-        QTest::newRow("emoji with skin tone and joiner")
-            << QStringLiteral("\U0001F469\U0001F3FD\u200D\U0001F4BB") << mismatch;
     }
 
     void frequencyBoxAnswersEveryPaste()
@@ -158,45 +137,31 @@ private Q_SLOTS:
         verifyStillCalculates();
     }
 
+    // Nothing of ours reads these boxes: one of each kind shows that a long
+    // paste stays whole and the program calculates on.
     void otherBoxesTakeLongPastesAndNothingReadsThem_data()
     {
-        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("boxName");
-        for (int n = 1; n <= 19; ++n) {
-            if (n != 12)
-                QTest::addRow("Form1 Text%d", n) << "Form1" << QStringLiteral("Text%1").arg(n);
-        }
-        QTest::newRow("end detail Text1") << "frmAbout1"
-                                          << "Text1";
+        QTest::newRow("single-line Text13") << "Text13";
+        QTest::newRow("multi-line Text18") << "Text18";
     }
 
     void otherBoxesTakeLongPastesAndNothingReadsThem()
     {
-        QFETCH(QString, window);
         QFETCH(QString, boxName);
-
-        QWidget *owner =
-            program->showWindow(window == QLatin1String("frmAbout1") ? WindowKind::EndDetail : WindowKind::Main);
-        QWidget *target = owner->findChild<QWidget *>(boxName);
+        QWidget *target = program->form1->findChild<QWidget *>(boxName);
         QVERIFY(target);
 
         // Everything a number must not be, over and over.
         const QString text = repeatedTo(withNul("7,1 E+\u0661\u066B\u200F\U0001F4E1", "\u00A0-"), OtherBoxPaste);
         paste(target, text);
-        const QString held = textOf(target);
-        QVERIFY(!held.isEmpty());
         // A multi-line box gives its no-break spaces back as plain ones.
         const bool multiLine = qobject_cast<QTextEdit *>(target);
-        QVERIFY(multiLine ? QString(text).replace(QChar(0xA0), u' ') == held : text == held);
+        QCOMPARE(textOf(target), multiLine ? QString(text).replace(QChar(0xA0), u' ') : text);
+        const QString held = textOf(target);
 
         verifyStillCalculates();
-        const bool resultBox =
-            owner == program->form1
-            && std::find(ResultBoxes.begin(), ResultBoxes.end(), boxName.toLatin1()) != ResultBoxes.end();
-        if (!resultBox)
-            QCOMPARE(textOf(target), held);
-        if (owner != program->form1)
-            QVERIFY(owner->isVisible());
+        QCOMPARE(textOf(target), held);
     }
 };
 

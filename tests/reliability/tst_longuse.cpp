@@ -7,7 +7,7 @@
 // anything of a window that outlives it piles up here, also what a leak
 // checker misses because something still points to it.
 
-#include "../gui/guifixture.h"
+#include "guifixture.h"
 #include "memoryuse.h"
 
 #include "form2.h"

@@ -6,7 +6,7 @@
 // sanitizer build LeakSanitizer then looks for memory the session lost,
 // once the program is gone and again when the process ends.
 
-#include "../gui/guifixture.h"
+#include "guifixture.h"
 
 #include "desktoplauncher.h"
 #include "scopedpath.h"

@@ -4,17 +4,28 @@
 // what happens when the launch fails, and where the hand pointer shows. What
 // the desktop launcher then does is tst_browserlaunch's.
 
-#include "../gui/guifixture.h"
+#include "guifixture.h"
 
 #include "web.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 using calc::RuntimeError;
 
 namespace {
-// How a click reaches the window.
-enum class Gesture { LeftClick, RightClick, DoubleClick, PressOnLinkReleaseOutside };
+// How the user reaches the window.
+enum class Gesture {
+    LeftClick,
+    ThreeClicks,
+    RightClick,
+    DoubleClick,
+    PressOnLinkReleaseOutside,
+    Return,
+    KeypadEnter,
+    Space,
+    FirstAction
+};
 }
 
 Q_DECLARE_METATYPE(Gesture)
@@ -42,33 +53,22 @@ private Q_SLOTS:
         QVERIFY(window);
     }
 
-    void everyClickLaunchesOnceMore_data()
-    {
-        QTest::addColumn<int>("clicks");
-        QTest::newRow("one click") << 1;
-        QTest::newRow("three clicks") << 3;
-    }
-
-    void everyClickLaunchesOnceMore()
-    {
-        QFETCH(int, clicks);
-        for (int i = 0; i < clicks; ++i)
-            clickLink();
-        QCOMPARE(int(program->launcher.launches.size()), clicks);
-        for (const QString &launch : program->launcher.launches)
-            QCOMPARE(launch, commandLine());
-        QVERIFY(program->errors.reports.empty());
-        QCOMPARE(program->form1->website().window(), window);
-        QVERIFY(window->isVisible());
-    }
-
-    void onlyALeftClickOnTheLinkLaunches_data()
+    // Every way a user opens the page: each launches the URL opener once
+    // with the address the label shows, and the slash it leaves off; no
+    // other gesture, and no other place, launches anything.
+    void everyWayOfOpeningTheLinkLaunchesOnce_data()
     {
         QTest::addColumn<QByteArray>("target");
         QTest::addColumn<Gesture>("gesture");
         QTest::addColumn<int>("launches");
         QTest::newRow("link, left click") << QByteArray("lblWebPage") << Gesture::LeftClick << 1;
+        QTest::newRow("link, three clicks") << QByteArray("lblWebPage") << Gesture::ThreeClicks << 3;
         QTest::newRow("link, double click") << QByteArray("lblWebPage") << Gesture::DoubleClick << 1;
+        QTest::newRow("link, Return") << QByteArray("lblWebPage") << Gesture::Return << 1;
+        QTest::newRow("link, keypad Enter") << QByteArray("lblWebPage") << Gesture::KeypadEnter << 1;
+        QTest::newRow("link, Space") << QByteArray("lblWebPage") << Gesture::Space << 1;
+        // Assistive technology takes the first action as the default.
+        QTest::newRow("link, first accessible action") << QByteArray("lblWebPage") << Gesture::FirstAction << 1;
         QTest::newRow("link, right click") << QByteArray("lblWebPage") << Gesture::RightClick << 0;
         QTest::newRow("link, dragged off") << QByteArray("lblWebPage") << Gesture::PressOnLinkReleaseOutside << 0;
         QTest::newRow("explanation") << QByteArray("Label1") << Gesture::LeftClick << 0;
@@ -76,17 +76,26 @@ private Q_SLOTS:
         QTest::newRow("window background") << QByteArray() << Gesture::LeftClick << 0;
     }
 
-    void onlyALeftClickOnTheLinkLaunches()
+    void everyWayOfOpeningTheLinkLaunchesOnce()
     {
         QFETCH(QByteArray, target);
         QFETCH(Gesture, gesture);
         QFETCH(int, launches);
         QWidget *widget = target.isEmpty() ? window : label(target.constData());
         const QPoint point = target.isEmpty() ? QPoint(5, 115) : widget->rect().center();
+        const auto key = [&](Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(window, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), widget);
+            QTest::keyClick(widget, pressed, modifiers);
+        };
 
         switch (gesture) {
         case Gesture::LeftClick:
             QTest::mouseClick(widget, Qt::LeftButton, {}, point);
+            break;
+        case Gesture::ThreeClicks:
+            for (int click = 0; click < 3; ++click)
+                QTest::mouseClick(widget, Qt::LeftButton, {}, point);
             break;
         case Gesture::RightClick:
             QTest::mouseClick(widget, Qt::RightButton, {}, point);
@@ -102,8 +111,28 @@ private Q_SLOTS:
             QTest::mousePress(widget, Qt::LeftButton, {}, point);
             QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->rect().bottomRight() + QPoint(10, 10));
             break;
+        case Gesture::Return:
+            key(Qt::Key_Return);
+            break;
+        case Gesture::KeypadEnter:
+            key(Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case Gesture::Space:
+            key(Qt::Key_Space);
+            break;
+        case Gesture::FirstAction: {
+            QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
+            QVERIFY(actions);
+            actions->doAction(actions->actionNames().value(0));
+            break;
+        }
         }
         QCOMPARE(int(program->launcher.launches.size()), launches);
+        for (const QString &launch : program->launcher.launches)
+            QCOMPARE(launch, commandLine());
+        QVERIFY(program->errors.reports.empty());
+        QCOMPARE(program->form1->website().window(), window);
+        QVERIFY(window->isVisible());
     }
 
     void failedLaunchIsReportedAndTheWindowStays()

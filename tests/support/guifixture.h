@@ -7,7 +7,7 @@
 // shown or started, and a watchdog that closes any modal window a test did
 // not expect, so a test fails instead of waiting for a person.
 
-#include "../knownresults.h"
+#include "knownresults.h"
 #include "calculationstate.h"
 #include "errorreporter.h"
 #include "form1.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 tarnwick developers
 // SPDX-License-Identifier: MIT
-#include "../knownresults.h"
+#include "knownresults.h"
 #include "cablecatalogue.h"
 #include "lengthcalculation.h"
 #include "numbertext.h"
@@ -91,23 +91,93 @@ constexpr int RG142 = 13;
 Q_DECLARE_METATYPE(calc::Units)
 Q_DECLARE_METATYPE(calc::RuntimeError)
 
-class TestLengthCalculation : public QObject
+// Picking a cable, and a unit button's calculation from the typed frequency
+// and the cable's velocity factor.
+class TestCalculation : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void pickingAnEntrySetsItsFactor_data();
+    void pickingAnEntrySetsItsFactor();
+    void positionWithoutEntryKeepsFactor_data();
+    void positionWithoutEntryKeepsFactor();
     void showsLengths_data();
     void showsLengths();
     void failsWithoutWritingBoxes_data();
     void failsWithoutWritingBoxes();
     void frequencyBoxShowsStoredFrequency_data();
     void frequencyBoxShowsStoredFrequency();
-    void newCableShowsOnlyAfterNextPress();
     void splitsRecomposeTheStoredLengths_data();
     void splitsRecomposeTheStoredLengths();
 };
 
-void TestLengthCalculation::showsLengths_data()
+void TestCalculation::pickingAnEntrySetsItsFactor_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<float>("factor");
+
+    // The cables as designed, written out here and not taken from the
+    // catalogue: a wrong or swapped factor cuts the coax to the wrong length.
+    const std::pair<const char *, float> designed[] = {
+        {"RG-6", 0.75f},       {"RG-8x", 0.75f},     {"RG-8", 0.66f},        {"RG-8 FOAM", 0.8f},
+        {"RG-11", 0.66f},      {"RG-11 FOAM", 0.8f}, {"RG-12", 0.66f},       {"RG-17 OR 17A", 0.66f},
+        {"RG-55", 0.66f},      {"RG-58", 0.66f},     {"RG-58 FOAM", 0.79f},  {"RG-59", 0.66f},
+        {"RG-59 FOAM", 0.79f}, {"RG-142", 0.7f},     {"RG-174", 0.66f},      {"RG-213", 0.66f},
+        {"RG-214", 0.66f},     {"RG-223", 0.66f},    {"BELDEN 9913", 0.84f}, {"BELDEN 9914", 0.78f},
+    };
+    for (int position = 0; const auto &[name, factor] : designed)
+        QTest::newRow(name) << position++ << QByteArray(name) << factor;
+}
+
+void TestCalculation::pickingAnEntrySetsItsFactor()
+{
+    QFETCH(int, position);
+    QFETCH(QByteArray, name);
+    QFETCH(float, factor);
+
+    QVERIFY(std::size_t(position) < calc::CableCatalogue.size());
+    const std::string_view listed = calc::CableCatalogue[std::size_t(position)].displayName;
+    QCOMPARE(QByteArray(listed.data(), static_cast<qsizetype>(listed.size())), name);
+
+    // Start from another cable so a missed write cannot pass by accident.
+    CalculationState state;
+    state.VelocityFactor = 0.5f;
+    state.OverallLength = 34.5f;
+    calc::selectCable(state, static_cast<std::int16_t>(position));
+
+    QCOMPARE(state.VelocityFactor, factor);
+    QCOMPARE(state.CableIndex, static_cast<float>(position));
+    QCOMPARE(state.OverallLength, 34.5f); // picking a cable does not recalculate
+}
+
+void TestCalculation::positionWithoutEntryKeepsFactor_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<float>("factorBefore");
+
+    QTest::newRow("nothing selected, no cable yet") << -1 << 0.0f;
+    QTest::newRow("nothing selected after RG-59 FOAM") << -1 << 0.79f;
+    QTest::newRow("one past the last entry") << int(calc::CableCatalogue.size()) << 0.66f;
+    QTest::newRow("largest position") << int{std::numeric_limits<std::int16_t>::max()} << 0.8f;
+    QTest::newRow("most negative position") << int{std::numeric_limits<std::int16_t>::min()} << 0.75f;
+}
+
+void TestCalculation::positionWithoutEntryKeepsFactor()
+{
+    QFETCH(int, position);
+    QFETCH(float, factorBefore);
+
+    CalculationState state;
+    state.VelocityFactor = factorBefore;
+    calc::selectCable(state, static_cast<std::int16_t>(position));
+
+    QCOMPARE(state.VelocityFactor, factorBefore);
+    QCOMPARE(state.CableIndex, static_cast<float>(position));
+}
+
+void TestCalculation::showsLengths_data()
 {
     QTest::addColumn<std::string>("typed");
     QTest::addColumn<std::string>("separator");
@@ -155,7 +225,7 @@ void TestLengthCalculation::showsLengths_data()
         << std::string("-1E10") << Dot << RG8 << Metric << QStringList{"-1", "100", "-1", "100"};
 }
 
-void TestLengthCalculation::showsLengths()
+void TestCalculation::showsLengths()
 {
     QFETCH(std::string, typed);
     QFETCH(std::string, separator);
@@ -186,7 +256,7 @@ void TestLengthCalculation::showsLengths()
 enum class LengthAfter { Unchanged, PlusInfinity, MinusInfinity };
 Q_DECLARE_METATYPE(LengthAfter)
 
-void TestLengthCalculation::failsWithoutWritingBoxes_data()
+void TestCalculation::failsWithoutWritingBoxes_data()
 {
     QTest::addColumn<std::string>("typed");
     QTest::addColumn<std::string>("separator");
@@ -232,7 +302,7 @@ void TestLengthCalculation::failsWithoutWritingBoxes_data()
         << std::numeric_limits<float>::denorm_min() << LengthAfter::PlusInfinity;
 }
 
-void TestLengthCalculation::failsWithoutWritingBoxes()
+void TestCalculation::failsWithoutWritingBoxes()
 {
     QFETCH(std::string, typed);
     QFETCH(std::string, separator);
@@ -260,7 +330,7 @@ void TestLengthCalculation::failsWithoutWritingBoxes()
     QVERIFY(sameState(state, expected));
 }
 
-void TestLengthCalculation::frequencyBoxShowsStoredFrequency_data()
+void TestCalculation::frequencyBoxShowsStoredFrequency_data()
 {
     QTest::addColumn<QStringList>("pressedWith"); // texts in the box at each FEET/INCHES press
     QTest::addColumn<std::string>("separator");
@@ -276,7 +346,7 @@ void TestLengthCalculation::frequencyBoxShowsStoredFrequency_data()
     QTest::newRow("denormal from a failed division") << QStringList{"1E-45"} << Dot << "1.401298E-45";
 }
 
-void TestLengthCalculation::frequencyBoxShowsStoredFrequency()
+void TestCalculation::frequencyBoxShowsStoredFrequency()
 {
     QFETCH(QStringList, pressedWith);
     QFETCH(std::string, separator);
@@ -289,35 +359,14 @@ void TestLengthCalculation::frequencyBoxShowsStoredFrequency()
     QCOMPARE(QString::fromStdString(calc::FloatToText(state.Frequency, separator)), expected);
 }
 
-void TestLengthCalculation::newCableShowsOnlyAfterNextPress()
-{
-    CalculationState state = withCable(RG8x);
-    QVERIFY(!press(Feet, state, "14.2", Dot).error);
-    CalculationState expected = state;
-
-    calc::selectCable(state, RG8);
-    expected.VelocityFactor = 0.66f;
-    expected.CableIndex = RG8;
-    QVERIFY(sameState(state, expected));
-
-    // Switching units and cable afterwards must match a run from scratch.
-    CalculationState fresh = withCable(RG8);
-    const Press fromScratch = press(Metric, fresh, "14.2", Dot);
-    QVERIFY(!fromScratch.error);
-    const Press afterSwitch = press(Metric, state, "14.2", Dot);
-    QVERIFY(!afterSwitch.error);
-    QCOMPARE(afterSwitch.texts, fromScratch.texts);
-    QVERIFY(sameState(state, fresh));
-}
-
-void TestLengthCalculation::splitsRecomposeTheStoredLengths_data()
+void TestCalculation::splitsRecomposeTheStoredLengths_data()
 {
     QTest::addColumn<Units>("unit");
     QTest::newRow("feet and inches") << Feet;
     QTest::newRow("metres and centimetres") << Metric;
 }
 
-void TestLengthCalculation::splitsRecomposeTheStoredLengths()
+void TestCalculation::splitsRecomposeTheStoredLengths()
 {
     QFETCH(Units, unit);
     const double perLargeUnit = unit == Feet ? 12.0 : 1.0;
@@ -374,5 +423,5 @@ void TestLengthCalculation::splitsRecomposeTheStoredLengths()
     }
 }
 
-QTEST_APPLESS_MAIN(TestLengthCalculation)
-#include "tst_lengthcalculation.moc"
+QTEST_APPLESS_MAIN(TestCalculation)
+#include "tst_calculation.moc"
