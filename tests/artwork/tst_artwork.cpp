@@ -62,7 +62,6 @@ QList<QRgb> paletteAt(const QByteArray &bytes, qsizetype offset, int entries)
 
 } // namespace
 
-
 class ArtworkTest : public QObject
 {
     Q_OBJECT

@@ -143,7 +143,7 @@ void TestNumberText::rejectsNonNumbers_data()
     QTest::newRow("zero-width space inside") << std::string("14\u200B.2") << dot;
     QTest::newRow("no-break spaces around") << std::string("\u00A014.2\u00A0") << dot;
     QTest::newRow("combining mark on a digit") << std::string("14.2\u0303") << dot;
-    QTest::newRow("NUL before") << std::string("\0" "14.2", 5) << dot;
+    QTest::newRow("NUL before") << std::string(1, '\0') + "14.2" << dot;
     QTest::newRow("NUL after") << std::string("14.2\0", 5) << dot;
     QTest::newRow("NUL alone") << std::string(1, '\0') << dot;
     QTest::newRow("emoji after the number") << std::string("14.2\U0001F4E1") << dot;

@@ -46,8 +46,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, control);
         QFETCH(QPoint, point);
-        QWidget *widget = control == program->form1->objectName() ? program->form1
-                                                                  : program->control<QWidget>(qPrintable(control));
+        QWidget *widget =
+            control == program->form1->objectName() ? program->form1 : program->control<QWidget>(qPrintable(control));
         QVERIFY(widget);
         const QVariant back = widget->property("backColor");
         const QVariant fore = widget->property("foreColor");
@@ -58,7 +58,8 @@ private Q_SLOTS:
             QCOMPARE(pixelAt(widget, point), back.value<QColor>());
         if (fore.isValid())
             QCOMPARE(widget->palette().color(widget->foregroundRole()), fore.value<QColor>());
-        QCOMPARE(widget->font().pixelSize(), pixelSize.isValid() ? pixelSize.toInt() : QApplication::font().pixelSize());
+        QCOMPARE(widget->font().pixelSize(),
+                 pixelSize.isValid() ? pixelSize.toInt() : QApplication::font().pixelSize());
     }
 
     void calculatesThroughTheControls_data() { addKnownResultRows(); }
