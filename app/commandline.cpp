@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "formsruntime.h"
 #include "version.h"
+
+#include <QStringList>
 
 #include <cstdio>
 
@@ -10,9 +13,27 @@ namespace {
 
 constexpr int UsageError = 2;
 
+// The options Qt's application, its widgets and its X11 platform take out
+// of the command line for themselves, so that they count as known before
+// the application exists. Hidden: Qt documents them.
+constexpr const char *QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                              "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                              "display", "geometry", "title", "icon", "name", "style",
+                                              "stylesheet", "qmljsdebugger"};
+constexpr const char *QtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+QCommandLineOption hidden(const char *name, bool takesValue)
+{
+    QCommandLineOption option(QString::fromLatin1(name));
+    if (takesValue)
+        option.setValueName(QStringLiteral("value"));
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
 }
 
 } // namespace
@@ -20,44 +41,45 @@ void print(std::FILE *stream, const QString &text)
 CommandLine::CommandLine()
     : m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."))
     , m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."))
+    , m_calculation(m_parser)
 {
-    m_parser.setApplicationDescription(
-        QStringLiteral("Calculates the lengths of a coaxial dipole antenna in a window of its own.\n"
-                       "Qt's own options, such as -platform and -style, are accepted too."));
+    m_parser.setApplicationDescription(CalculationCommand::description());
     // Qt's options are single words after one dash: "-reverse" must not read
     // as -r -e -v ..., a version request among them.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
+    for (const char *name : QtOptionsWithValue)
+        m_parser.addOption(hidden(name, true));
+    for (const char *name : QtFlags)
+        m_parser.addOption(hidden(name, false));
 }
 
-std::optional<int> CommandLine::answerHelpOrVersion(int argc, char *argv[])
+std::optional<int> CommandLine::answerWithoutWindow(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Qt's options are still among them, unknown here: only ours count now.
-    m_parser.parse(arguments);
-    if (m_parser.isSet(m_help)) {
-        print(stdout, m_parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tarnwick")));
-        return 0;
-    }
-    if (m_parser.isSet(m_version)) {
-        print(stdout, QStringLiteral("tarnwick " TARNWICK_PACKAGE_VERSION "\n"));
-        return 0;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> CommandLine::refuseLeftovers(const QStringList &arguments)
-{
-    QString mistake;
+    std::optional<CalculationCommand::Problem> problem;
     if (!m_parser.parse(arguments))
-        mistake = m_parser.errorText();
+        problem = {CalculationCommand::Mistake, m_parser.errorText()};
     else if (!m_parser.positionalArguments().isEmpty())
-        mistake = QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst());
-    if (mistake.isEmpty())
+        problem = {CalculationCommand::Mistake,
+                   QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst())};
+    else if (m_parser.isSet(m_help))
+        print(stdout, m_parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tarnwick")));
+    else if (m_parser.isSet(m_version))
+        print(stdout, QStringLiteral("tarnwick " TARNWICK_PACKAGE_VERSION "\n"));
+    else if (m_calculation.isAsked())
+        problem = m_calculation.run(userDecimalSeparator());
+    else
         return std::nullopt;
-    print(stderr, QStringLiteral("tarnwick: %1\nTry 'tarnwick --help' for more information.\n").arg(mistake));
+
+    if (!problem)
+        return 0;
+    print(stderr, QStringLiteral("tarnwick: %1\n").arg(problem->message));
+    if (problem->kind == CalculationCommand::Failure)
+        return 1;
+    print(stderr, QStringLiteral("Try 'tarnwick --help' for more information.\n"));
     return UsageError;
 }

@@ -2,29 +2,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "calculationcommand.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QStringList>
 
 #include <optional>
 
-// The program's own options, --help and --version, beside Qt's (-platform,
-// -style, ...). Each step returns the exit code when the program should stop
-// there, and nothing when it should go on.
+// The program's options beside Qt's own (-platform, -style, ...): --help,
+// --version and the calculation without a window. All of them are answered,
+// and every mistake refused, before the application exists, so that none
+// needs a display.
 class CommandLine
 {
 public:
     CommandLine();
 
-    // Before the application exists, so that neither needs a display.
-    std::optional<int> answerHelpOrVersion(int argc, char *argv[]);
-
-    // Once the application has taken out Qt's options, and its platform's,
-    // which only it knows: whatever is left is a mistake.
-    std::optional<int> refuseLeftovers(const QStringList &arguments);
+    // The exit code when the command line is answered here: help, version,
+    // a calculation or a mistake. Nothing when the window should open.
+    std::optional<int> answerWithoutWindow(int argc, char *argv[]);
 
 private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
+    CalculationCommand m_calculation;
 };

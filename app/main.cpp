@@ -8,10 +8,8 @@
 int main(int argc, char *argv[])
 {
     CommandLine commandLine;
-    if (const std::optional<int> exitCode = commandLine.answerHelpOrVersion(argc, argv))
+    if (const std::optional<int> exitCode = commandLine.answerWithoutWindow(argc, argv))
         return *exitCode;
     QApplication application(argc, argv);
-    if (const std::optional<int> exitCode = commandLine.refuseLeftovers(QApplication::arguments()))
-        return *exitCode;
     return runProgram(application);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace calc {
@@ -45,5 +46,10 @@ inline constexpr std::array<CableType, 20> CableCatalogue{{
 // is selected) is kept as CableIndex; a position without an entry leaves the
 // velocity factor of the cable picked before.
 void selectCable(CalculationState &state, std::int16_t selectedPosition);
+
+// The position of the entry a name typed on the command line names, where
+// case, blanks and hyphens do not count: "rg8x" and "RG-8X" name "RG-8x".
+// Nothing when no entry has that name.
+std::optional<std::size_t> findCable(std::string_view name);
 
 } // namespace calc

@@ -60,7 +60,26 @@ SplitLengths split(double quotient, const UnitSystem &units, float velocityFacto
     return kept;
 }
 
+const UnitSystem &unitSystem(Units units)
+{
+    return units == Units::FeetAndInches ? Feet : Metres;
+}
+
 } // namespace
+
+UnitWords unitWords(Units units)
+{
+    return {unitSystem(units).largeUnitWord, unitSystem(units).smallUnitWord};
+}
+
+std::string rowStatement(std::string_view row, std::string_view whole, std::string_view largeUnit,
+                         std::string_view remainder, std::string_view smallUnit)
+{
+    std::string statement(row);
+    for (const std::string_view word : {whole, largeUnit, remainder, smallUnit})
+        statement.append(" ").append(word);
+    return statement;
+}
 
 void LengthResult::storeInto(CalculationState &state) const
 {
@@ -80,7 +99,7 @@ void LengthResult::storeInto(CalculationState &state) const
 LengthResult calculateLengths(std::string_view typedFrequency, float velocityFactor, Units units,
                               std::string_view decimalSeparator)
 {
-    const UnitSystem &system = units == Units::FeetAndInches ? Feet : Metres;
+    const UnitSystem &system = unitSystem(units);
     LengthResult result;
     const ParsedNumber frequency = TextToFloat(typedFrequency, decimalSeparator);
     if (frequency.error) {

@@ -13,6 +13,23 @@ namespace calc {
 
 enum class Units { FeetAndInches, MetresAndCentimetres };
 
+// The words the unit boxes show: "FEET" and "INCHES", "METERS" and "CM".
+struct UnitWords {
+    std::string_view large;
+    std::string_view small;
+};
+UnitWords unitWords(Units units);
+
+// The two result rows as a screen reader hears them, and wherever else a
+// row is told in words.
+inline constexpr std::string_view OverallLengthRow = "Overall length";
+inline constexpr std::string_view CoaxSectionRow = "Coax section";
+
+// A result row read as one statement, in the order its boxes stand on the
+// dimension line: "Overall length 34 FEET 7.774658 INCHES".
+std::string rowStatement(std::string_view row, std::string_view whole, std::string_view largeUnit,
+                         std::string_view remainder, std::string_view smallUnit);
+
 // What the result boxes show after a calculation: each row's whole part and
 // remainder, and the two unit words both rows share.
 struct ResultTexts {

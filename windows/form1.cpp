@@ -25,17 +25,16 @@ void setBoxText(QLineEdit *box, const std::string &text)
     box->setCursorPosition(0);
 }
 
-// A result row read as one statement, in the order the boxes stand on the
-// dimension line: "Overall length 34 FEET 7.774658 INCHES". Screen readers
-// find it in the description of every box of the row; the boxes' own texts
-// stay as they are.
-void describeRow(const QString &row, std::initializer_list<QLineEdit *> boxes)
+// A result row read as one statement, as the boxes of the row show it now.
+// Screen readers find it in the description of every box of the row; the
+// boxes' own texts stay as they are.
+void describeRow(std::string_view row, QLineEdit *whole, QLineEdit *largeUnit, QLineEdit *remainder,
+                 QLineEdit *smallUnit)
 {
-    QStringList words{row};
-    for (const QLineEdit *box : boxes)
-        words << box->text();
-    const QString statement = words.join(u' ');
-    for (QLineEdit *box : boxes)
+    const QString statement = QString::fromStdString(calc::rowStatement(
+        row, whole->text().toStdString(), largeUnit->text().toStdString(), remainder->text().toStdString(),
+        smallUnit->text().toStdString()));
+    for (QLineEdit *box : {whole, largeUnit, remainder, smallUnit})
         box->setAccessibleDescription(statement);
 }
 }
@@ -148,8 +147,8 @@ void Form1::Text12_Click()
 
 void Form1::describeResultRows()
 {
-    describeRow(QStringLiteral("Overall length"), {ui->Text2, ui->Text3, ui->Text5, ui->Text4});
-    describeRow(QStringLiteral("Coax section"), {ui->Text6, ui->Text7, ui->Text9, ui->Text8});
+    describeRow(calc::OverallLengthRow, ui->Text2, ui->Text3, ui->Text5, ui->Text4);
+    describeRow(calc::CoaxSectionRow, ui->Text6, ui->Text7, ui->Text9, ui->Text8);
 }
 
 // Whoever cannot see the boxes hears both rows at once, wherever the focus

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "knownresults.h"
 #include "cablecatalogue.h"
+#include "cutting.h"
+#include "frequencysweep.h"
 #include "lengthcalculation.h"
 #include "numbertext.h"
 
@@ -110,6 +112,11 @@ private Q_SLOTS:
     void frequencyBoxShowsStoredFrequency();
     void splitsRecomposeTheStoredLengths_data();
     void splitsRecomposeTheStoredLengths();
+    void readsAsATapeMeasure_data();
+    void readsAsATapeMeasure();
+    void trimsTowardsTheResonance_data();
+    void trimsTowardsTheResonance();
+    void sweepsInExactDecimalSteps();
 };
 
 void TestCalculation::pickingAnEntrySetsItsFactor_data()
@@ -140,6 +147,8 @@ void TestCalculation::pickingAnEntrySetsItsFactor()
     QVERIFY(std::size_t(position) < calc::CableCatalogue.size());
     const std::string_view listed = calc::CableCatalogue[std::size_t(position)].displayName;
     QCOMPARE(QByteArray(listed.data(), static_cast<qsizetype>(listed.size())), name);
+    // Named on the command line as people type it, it is found, and only it.
+    QCOMPARE(calc::findCable(QByteArray(name).toLower().replace('-', "").toStdString()), std::size_t(position));
 
     // Start from another cable so a missed write cannot pass by accident.
     CalculationState state;
@@ -187,8 +196,9 @@ void TestCalculation::showsLengths_data()
 
     for (const KnownResult &known : KnownResults) {
         const std::string frequency = known.frequency.toStdString();
-        QTest::newRow(known.name) << frequency << Dot << known.cable << known.units << known.results.mid(0, 4);
-        QTest::addRow("%s without a cable", known.name)
+        QTest::newRow(known.name.constData())
+            << frequency << Dot << known.cable << known.units << known.results.mid(0, 4);
+        QTest::addRow("%s without a cable", known.name.constData())
             << frequency << Dot << NoCable << known.units << QStringList{known.results[0], known.results[1], "0", "0"};
     }
     QTest::newRow("4.92 MHz RG-8 feet comes out even")
@@ -421,6 +431,71 @@ void TestCalculation::splitsRecomposeTheStoredLengths()
                 QVERIFY2(shownValue >= 0.0f && shownValue < 100.0f, typed);
         }
     }
+}
+
+void TestCalculation::readsAsATapeMeasure_data()
+{
+    QTest::addColumn<double>("length"); // in feet or metres
+    QTest::addColumn<Units>("unit");
+    QTest::addColumn<std::string>("step");
+    QTest::addColumn<std::string>("reading");
+    QTest::newRow("coax of the worked example")
+        << 25 + 11.83099 / 12 << Feet << std::string() << std::string("25 FEET 11 13/16 INCHES");
+    QTest::newRow("12 inches carry into the foot")
+        << 4 + 11.99 / 12 << Feet << std::string("1/16") << std::string("5 FEET");
+    QTest::newRow("8/16 is 1/2") << 3.5 / 12 << Feet << std::string("1/16") << std::string("3 1/2 INCHES");
+    QTest::newRow("thirty-seconds") << 0.1 / 12 << Feet << std::string("1/32") << std::string("3/32 INCHES");
+    QTest::newRow("nothing at all") << 0.0 << Feet << std::string("1/2") << std::string("0 INCHES");
+    QTest::newRow("millimetres") << 7.911972 << Metric << std::string() << std::string("7 METERS 91.2 CM");
+    QTest::newRow("a tie goes up") << 0.005 << Metric << std::string("1cm") << std::string("1 CM");
+    QTest::newRow("100 cm carry into the metre") << 1.998 << Metric << std::string("5mm") << std::string("2 METERS");
+}
+
+void TestCalculation::readsAsATapeMeasure()
+{
+    QFETCH(double, length);
+    QFETCH(Units, unit);
+    QFETCH(std::string, step);
+    QFETCH(std::string, reading);
+    const std::optional<calc::TapeStep> tape = calc::findTapeStep(step, unit);
+    QVERIFY(tape);
+    QCOMPARE(calc::tapeLength(length, *tape, Dot), reading);
+}
+
+void TestCalculation::trimsTowardsTheResonance_data()
+{
+    QTest::addColumn<float>("resonance");
+    QTest::addColumn<int>("sign"); // of the change of each wire end; 0 where the rule does not hold
+    QTest::newRow("resonates below: too long, shorten") << 13.95f << -1;
+    QTest::newRow("resonates above: too short, lengthen") << 14.45f << 1;
+    QTest::newRow("on the target") << 14.2f << 0;
+    QTest::newRow("more than 10 % above") << 15.7f << 0;
+    QTest::newRow("more than 10 % below") << 12.7f << 0;
+}
+
+void TestCalculation::trimsTowardsTheResonance()
+{
+    QFETCH(float, resonance);
+    QFETCH(int, sign);
+    const float overall = 492.0f / 14.2f;
+    const std::optional<double> change = calc::wireEndTrim(overall, 14.2f, resonance);
+    QCOMPARE(change.has_value(), sign != 0 || resonance == 14.2f);
+    if (change) {
+        QCOMPARE((*change > 0) - (*change < 0), sign);
+        // Both ends together make up the change of the overall length.
+        QVERIFY(std::fabs(overall + 2 * *change - overall * double(resonance) / double(14.2f)) < 1e-9);
+    }
+}
+
+void TestCalculation::sweepsInExactDecimalSteps()
+{
+    const auto decimal = [](const char *text) { return *calc::TextToDecimal(text, "."); };
+    const auto swept = calc::sweepFrequencies(decimal("14"), decimal("1.435E1"), decimal("0.05"), 10000);
+    QVERIFY(swept);
+    QCOMPARE(*swept, (std::vector<std::string>{"14", "14.05", "14.1", "14.15", "14.2", "14.25", "14.3", "14.35"}));
+    QVERIFY(calc::sweepFrequencies(decimal("14.35"), decimal("14"), decimal("0.05"), 10000)->empty());
+    QCOMPARE(calc::sweepFrequencies(decimal("1"), decimal("10000"), decimal("1"), 10000)->size(), std::size_t(10000));
+    QVERIFY(!calc::sweepFrequencies(decimal("1"), decimal("10001"), decimal("1"), 10000));
 }
 
 QTEST_APPLESS_MAIN(TestCalculation)

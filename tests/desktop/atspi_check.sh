@@ -15,13 +15,12 @@ here=$(dirname "$0")
 
 start_accessibility_bus
 start_x_server
-load_known_results "$probe"
 
 start env QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$probe" serve >"$session_dir/out"
 wait_for 20 "the probe to open its windows" grep -qx ready "$session_dir/out"
 
 status=0
-timeout 25 /usr/bin/python3 "$here/atspi_client.py" "$session_dir/out" "$session_dir/known" || status=$?
+timeout 25 /usr/bin/python3 "$here/atspi_client.py" "$session_dir/out" "$known_results" || status=$?
 if ((status != 0)) || grep '^qt-warning' "$session_dir/out"; then
   cat "$session_dir/out" >&2
   exit 1

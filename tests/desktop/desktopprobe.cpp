@@ -10,13 +10,10 @@
 // "smoke" opens and closes every window, calculates, presses the link
 // through its accessibility action, and quits. "serve" opens every window,
 // prints "ready", and keeps running so that a screen reader client can
-// drive it from outside; the script that started it ends it. "known"
-// prints, as key=value lines, what the checks outside expect of the worked
-// example, and needs no display.
+// drive it from outside; the script that started it ends it.
 
 #include "guifixture.h"
 
-#include "cablecatalogue.h"
 #include "form2.h"
 #include "frmabout1.h"
 #include "linklabel.h"
@@ -75,23 +72,6 @@ void calculate(const TestProgram &program)
     program.control<QListWidget>("List1")->setCurrentRow(known.cable);
     program.control<QPushButton>(known.button())->click();
     out() << "results " << program.resultTexts().join(u' ') << Qt::endl;
-}
-
-// Each worked example under the name of its units: "feet.results=34 ...".
-int printKnownResults()
-{
-    for (const KnownResult &known : KnownResults) {
-        const QString units =
-            known.units == calc::Units::FeetAndInches ? QStringLiteral("feet") : QStringLiteral("metric");
-        const std::string_view cableName = calc::CableCatalogue.at(std::size_t(known.cable)).displayName;
-        out() << units << ".frequency=" << known.frequency << '\n'
-              << units << ".cable=" << known.cable << '\n'
-              << units << ".cable.name=" << QString::fromUtf8(cableName.data(), qsizetype(cableName.size())) << '\n'
-              << units << ".overall=" << known.overallStatement() << '\n'
-              << units << ".coax=" << known.coaxStatement() << '\n'
-              << units << ".results=" << known.results.join(u' ') << Qt::endl;
-    }
-    return 0;
 }
 
 void pressLink(web &website)
@@ -159,8 +139,6 @@ int main(int argc, char *argv[])
 {
     // On the desktop it is started on, with Qt's complaints printed.
     const GuiTestEnvironment desktop{.beforeStart = [] { qInstallMessageHandler(printQtProblems); }};
-    if (argc == 2 && argv[1] == std::string_view("known"))
-        return printKnownResults();
     return runGuiTestProgram(argc, argv, desktop, [] {
         PrintingLauncher launcher;
         TestProgram program(".", nullptr, &launcher);

@@ -77,7 +77,7 @@ private Q_SLOTS:
         program->typeFrequency(QString());
         program->press(known.button());
         QCOMPARE(HeardAnnouncements::heard(),
-                 QStringList{known.overallStatement() + QStringLiteral(". ") + known.coaxStatement() + u'.'});
+                 QStringList{known.overallStatement + QStringLiteral(". ") + known.coaxStatement + u'.'});
     }
 };
 

@@ -310,9 +310,9 @@ private Q_SLOTS:
         calculate(*program, known);
 
         for (const char *box : {"Text2", "Text3", "Text5", "Text4"})
-            QCOMPARE(program->box(box)->accessibleDescription(), known.overallStatement());
+            QCOMPARE(program->box(box)->accessibleDescription(), known.overallStatement);
         for (const char *box : {"Text6", "Text7", "Text9", "Text8"})
-            QCOMPARE(program->box(box)->accessibleDescription(), known.coaxStatement());
+            QCOMPARE(program->box(box)->accessibleDescription(), known.coaxStatement);
 
         // Typing into a box of the row tells the row's new statement too.
         QLineEdit *remainder = program->box("Text5");

@@ -261,7 +261,7 @@ inline void addKnownResultRows()
 {
     QTest::addColumn<KnownResult>("known");
     for (const KnownResult &known : KnownResults)
-        QTest::newRow(known.name) << known;
+        QTest::newRow(known.name.constData()) << known;
 }
 
 // As the user does it: the known result's frequency, its cable, its button.

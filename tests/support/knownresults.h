@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The worked example every test that needs a finished calculation shares:
-// 14.2 MHz with RG-8x, in both units, pinned once.
+// The worked example every test that needs a finished calculation shares,
+// read from knownresults.txt, where it is pinned once.
 
+#include "cablecatalogue.h"
 #include "lengthcalculation.h"
 
 #include <array>
 
+#include <QFile>
 #include <QList>
+#include <QMap>
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
@@ -20,32 +23,44 @@ inline constexpr std::array<const char *, 8> ResultBoxes{"Text2", "Text5", "Text
                                                          "Text3", "Text7", "Text4", "Text8"};
 
 struct KnownResult {
-    const char *name;
+    QByteArray name;
     QString frequency;
     int cable; // its position in the cable list
     calc::Units units;
     // The texts of ResultBoxes: whole and remainder of each row, then the
     // large unit twice and the small unit twice.
     QStringList results;
+    // Each row as a screen reader hears it.
+    QString overallStatement;
+    QString coaxStatement;
 
     const char *button() const { return units == calc::Units::FeetAndInches ? "Command3" : "Command4"; }
+};
 
-    // Each row as a screen reader hears it: whole part, its unit, remainder,
-    // its unit ("Overall length 34 FEET 7.774658 INCHES").
-    QString overallStatement() const { return statement("Overall length", 0, 1); }
-    QString coaxStatement() const { return statement("Coax section", 2, 3); }
-
-private:
-    QString statement(const char *row, int whole, int remainder) const
-    {
-        return QStringLiteral("%1 %2 %3 %4 %5").arg(row, results[whole], results[4], results[remainder], results[6]);
+inline QList<KnownResult> readKnownResults()
+{
+    QFile file(QStringLiteral(TARNWICK_KNOWN_RESULTS));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read %s", TARNWICK_KNOWN_RESULTS);
+    QMap<QString, QString> values;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith(u'#'))
+            values.insert(line.section(u'=', 0, 0), line.section(u'=', 1));
     }
-};
+    QList<KnownResult> known;
+    for (const auto &[units, word] : {std::pair{calc::Units::FeetAndInches, QStringLiteral("feet")},
+                                      std::pair{calc::Units::MetresAndCentimetres, QStringLiteral("metric")}}) {
+        const auto value = [&](const char *key) { return values.value(word + u'.' + QLatin1StringView(key)); };
+        const int cable = value("cable").toInt();
+        const std::string_view cableName = calc::CableCatalogue.at(std::size_t(cable)).displayName;
+        known.append({(value("frequency") + QStringLiteral(" MHz ") + QString::fromUtf8(cableName.data()) + u' ' + word)
+                          .toUtf8(),
+                      value("frequency"), cable, units, value("results").split(u' '), value("overall"), value("coax")});
+        if (known.last().results.size() != int(ResultBoxes.size()))
+            qFatal("%s: no eight results for %s", TARNWICK_KNOWN_RESULTS, qPrintable(word));
+    }
+    return known;
+}
 
-inline const QList<KnownResult> KnownResults{
-    {"14.2 MHz RG-8x feet", QStringLiteral("14.2"), 1, calc::Units::FeetAndInches,
-     QStringList{"34", "7.774658", "25", "11.83099", "FEET", "FEET", "INCHES", "INCHES"}},
-    {"14.2 MHz RG-8x metric", QStringLiteral("14.2"), 1, calc::Units::MetresAndCentimetres,
-     QStringList{"10", "54.92964", "7", "91.1972", "METERS", "METERS", "CM", "CM"}},
-};
+inline const QList<KnownResult> KnownResults = readKnownResults();
 Q_DECLARE_METATYPE(KnownResult)

@@ -69,11 +69,4 @@ start_x_server() {
   export DISPLAY=:$(cat "$session_dir/display")
 }
 
-# What the checks expect of the worked example, as the test probe knows it:
-# load_known_results PROBE once, then for example "$(known feet.overall)".
-load_known_results() {
-  "$1" known >"$session_dir/known"
-}
-known() {
-  awk -v key="$1" 'index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$session_dir/known"
-}
+. "$(dirname "${BASH_SOURCE[0]}")/knownresults.sh"
