@@ -34,6 +34,11 @@ struct Refusal {
     throw Refusal{{CalculationCommand::Mistake, message}};
 }
 
+[[noreturn]] void fail(const QString &message)
+{
+    throw Refusal{{CalculationCommand::Failure, message}};
+}
+
 QString fromText(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -68,10 +73,9 @@ Row calculated(const QString &typed, const std::string &text, float velocityFact
     if (row.result.Frequency && !(*row.result.Frequency > 0.0f))
         refuse(QStringLiteral("The frequency %1 MHz is not above 0.").arg(typed));
     if (row.result.error)
-        throw Refusal{{CalculationCommand::Failure,
-                       QStringLiteral("%1 MHz: %2 %3")
-                           .arg(typed, fromText(calc::runtimeErrorHeading(*row.result.error)),
-                                fromText(calc::runtimeErrorDescription(*row.result.error)))}};
+        fail(QStringLiteral("%1 MHz: %2 %3")
+                 .arg(typed, fromText(calc::runtimeErrorHeading(*row.result.error)),
+                      fromText(calc::runtimeErrorDescription(*row.result.error))));
     return row;
 }
 
@@ -81,6 +85,92 @@ std::string json(std::string_view text)
     std::string quoted(1, '"');
     quoted.append(text).push_back('"');
     return quoted;
+}
+
+// What the rows of a table share: the cable (no name for a measured factor),
+// the separator numbers are written with, and the step of the cut list
+// when there is one.
+struct Table {
+    std::string_view cable;
+    std::string velocityFactor;
+    std::string separator;
+    std::optional<calc::TapeStep> step;
+};
+
+struct Cuts {
+    std::string coaxSection;
+    std::string wireEnd;
+};
+
+Cuts cuts(const Row &row, const Table &table)
+{
+    const calc::CutList pieces = calc::cutList(*row.result.OverallLength, row.result.split->CoaxLength);
+    return {calc::tapeLength(pieces.coaxSection, *table.step, table.separator),
+            calc::tapeLength(pieces.wireEnd, *table.step, table.separator)};
+}
+
+std::string frequency(const Row &row, const Table &table)
+{
+    return calc::FloatToText(*row.result.Frequency, table.separator);
+}
+
+// The first line names what the rows were calculated from; the two after
+// are what a screen reader hears after the same calculation in the window.
+std::string textBlock(const Row &row, const Table &table)
+{
+    const calc::ResultTexts &t = row.result.split->texts;
+    std::string block =
+        frequency(row, table) + " MHz, " + (table.cable.empty() ? "" : std::string(table.cable) + ", ")
+        + "velocity factor " + table.velocityFactor + "\n"
+        + calc::rowStatement(calc::OverallLengthRow, t.overallWhole, t.largeUnit, t.overallRemainder, t.smallUnit)
+        + "\n" + calc::rowStatement(calc::CoaxSectionRow, t.coaxWhole, t.largeUnit, t.coaxRemainder, t.smallUnit)
+        + "\n";
+    if (!table.step)
+        return block;
+    const Cuts pieces = cuts(row, table);
+    return block + "Cut the coax section " + pieces.coaxSection + ", solder point to solder point\n"
+           + "Cut each wire end " + pieces.wireEnd + ", solder point to the end of the loop\n"
+           + "(rounded to the nearest " + std::string(table.step->spokenName) + ")\n";
+}
+
+std::string csvHeader(const Table &table)
+{
+    return std::string("frequency_mhz,cable,velocity_factor,overall_whole,overall_remainder,coax_whole,coax_remainder,"
+                       "large_unit,small_unit")
+           + (table.step ? ",coax_cut,wire_end_cut,cut_rounding\n" : "\n");
+}
+
+std::string csvLine(const Row &row, const Table &table)
+{
+    const calc::ResultTexts &t = row.result.split->texts;
+    std::string line;
+    for (const std::string_view field :
+         {std::string_view(frequency(row, table)), table.cable, std::string_view(table.velocityFactor),
+          std::string_view(t.overallWhole), std::string_view(t.overallRemainder), std::string_view(t.coaxWhole),
+          std::string_view(t.coaxRemainder), std::string_view(t.largeUnit), std::string_view(t.smallUnit)})
+        line.append(line.empty() ? "" : ",").append(field);
+    if (table.step) {
+        const Cuts pieces = cuts(row, table);
+        line += "," + pieces.coaxSection + "," + pieces.wireEnd + "," + std::string(table.step->spokenName);
+    }
+    return line + "\n";
+}
+
+std::string jsonObject(const Row &row, const Table &table)
+{
+    const calc::ResultTexts &t = row.result.split->texts;
+    std::string object = "{\"frequency_mhz\": " + frequency(row, table)
+                         + ", \"cable\": " + (table.cable.empty() ? std::string("null") : json(table.cable))
+                         + ", \"velocity_factor\": " + table.velocityFactor
+                         + ", \"overall\": {\"whole\": " + t.overallWhole + ", \"remainder\": " + t.overallRemainder
+                         + "}, \"coax\": {\"whole\": " + t.coaxWhole + ", \"remainder\": " + t.coaxRemainder
+                         + "}, \"large_unit\": " + json(t.largeUnit) + ", \"small_unit\": " + json(t.smallUnit);
+    if (table.step) {
+        const Cuts pieces = cuts(row, table);
+        object += ", \"coax_cut\": " + json(pieces.coaxSection) + ", \"wire_end_cut\": " + json(pieces.wireEnd)
+                  + ", \"cut_rounding\": " + json(table.step->spokenName);
+    }
+    return object + "}";
 }
 
 } // namespace
@@ -93,7 +183,8 @@ struct CalculationCommand::Cable {
 CalculationCommand::CalculationCommand(QCommandLineParser &parser)
     : m_parser(parser)
     , m_frequency({QStringLiteral("f"), QStringLiteral("frequency")},
-                  QStringLiteral("Calculate for this frequency in megahertz; repeat it for more."), QStringLiteral("MHz"))
+                  QStringLiteral("Calculate for this frequency in megahertz; repeat it for more."),
+                  QStringLiteral("MHz"))
     , m_from(QStringLiteral("from"), QStringLiteral("Sweep from this frequency,"), QStringLiteral("MHz"))
     , m_to(QStringLiteral("to"), QStringLiteral("up to this one, both included,"), QStringLiteral("MHz"))
     , m_step(QStringLiteral("step"), QStringLiteral("in steps of this size."), QStringLiteral("MHz"))
@@ -101,7 +192,8 @@ CalculationCommand::CalculationCommand(QCommandLineParser &parser)
               QStringLiteral("The cable, named as in the list; case, blanks and hyphens do not count."),
               QStringLiteral("name"))
     , m_velocityFactor(QStringLiteral("velocity-factor"),
-                       QStringLiteral("A measured velocity factor instead, above 0 and at most 1."), QStringLiteral("VF"))
+                       QStringLiteral("A measured velocity factor instead, above 0 and at most 1."),
+                       QStringLiteral("VF"))
     , m_metric(QStringLiteral("metric"), QStringLiteral("Metres and centimetres instead of feet and inches."))
     , m_cutList(QStringLiteral("cut-list"), QStringLiteral("Add the pieces to cut, rounded for a tape measure."))
     , m_round(QStringLiteral("round"),
@@ -202,7 +294,8 @@ CalculationCommand::Cable CalculationCommand::cable(const std::string &userSepar
     if (m_parser.isSet(m_cable)) {
         const std::optional<std::size_t> position = calc::findCable(m_parser.value(m_cable).toStdString());
         if (!position)
-            refuse(QStringLiteral("Unknown cable '%1': tarnwick --list-cables lists them.").arg(m_parser.value(m_cable)));
+            refuse(
+                QStringLiteral("Unknown cable '%1': tarnwick --list-cables lists them.").arg(m_parser.value(m_cable)));
         return {position, calc::CableCatalogue[*position].velocityFactor};
     }
     const QString typed = m_parser.value(m_velocityFactor);
@@ -234,7 +327,8 @@ std::vector<std::string> CalculationCommand::frequencies(const std::string &user
 {
     const bool sweep = anySet({&m_from, &m_to, &m_step});
     if (sweep == m_parser.isSet(m_frequency))
-        refuse(QStringLiteral("Give frequencies with -f MHZ, or a sweep with --from, --to and --step, not both."));
+        refuse(sweep ? QStringLiteral("Give frequencies with -f or a sweep, not both.")
+                     : QStringLiteral("Give a frequency with -f MHZ, or a sweep with --from, --to and --step."));
     std::vector<std::string> texts;
     if (!sweep) {
         for (const QString &typed : m_parser.values(m_frequency))
@@ -243,7 +337,8 @@ std::vector<std::string> CalculationCommand::frequencies(const std::string &user
         std::vector<calc::Decimal> bounds;
         for (const QCommandLineOption *option : {&m_from, &m_to, &m_step}) {
             const QString typed = m_parser.value(*option);
-            const std::optional<calc::Decimal> bound = calc::TextToDecimal(inSeparator(typed, userSeparator, Point), Point);
+            const std::optional<calc::Decimal> bound =
+                calc::TextToDecimal(inSeparator(typed, userSeparator, Point), Point);
             if (!m_parser.isSet(*option) || !bound || bound->digits <= 0)
                 refuse(QStringLiteral("A sweep needs --from, --to and --step, each a frequency above 0 in MHz."));
             bounds.push_back(*bound);
@@ -272,49 +367,16 @@ std::string CalculationCommand::lengths(Format format, const std::string &userSe
     for (const std::string &text : frequencies(userSeparator, separator))
         rows.push_back(calculated(QString::fromStdString(text), text, chosen.velocityFactor, units, separator));
 
-    const std::string cableName = chosen.position ? std::string(calc::CableCatalogue[*chosen.position].displayName) : "";
-    const std::string factor = calc::FloatToText(chosen.velocityFactor, separator);
-    std::string output;
-    if (format == Format::Csv)
-        output = "frequency_mhz,cable,velocity_factor,overall_whole,overall_remainder,coax_whole,coax_remainder,"
-                 "large_unit,small_unit"
-                 + std::string(step ? ",coax_cut,wire_end_cut,cut_rounding\n" : "\n");
-    else if (format == Format::Json)
-        output = "[\n";
+    const Table table{chosen.position ? calc::CableCatalogue[*chosen.position].displayName : std::string_view(),
+                      calc::FloatToText(chosen.velocityFactor, separator), separator, step};
+    std::string output = format == Format::Csv ? csvHeader(table) : format == Format::Json ? "[\n" : "";
     for (const Row &row : rows) {
-        const calc::ResultTexts &t = row.result.split->texts;
-        const std::string frequency = calc::FloatToText(*row.result.Frequency, separator);
-        const calc::CutList cuts = calc::cutList(*row.result.OverallLength, row.result.split->CoaxLength);
-        const auto cut = [&](double length) { return calc::tapeLength(length, *step, separator); };
-        if (format == Format::Text) {
-            output += (output.empty() ? "" : "\n") + frequency + " MHz, " + (chosen.position ? cableName + ", " : "")
-                      + "velocity factor " + factor + "\n"
-                      + calc::rowStatement(calc::OverallLengthRow, t.overallWhole, t.largeUnit, t.overallRemainder,
-                                           t.smallUnit)
-                      + "\n"
-                      + calc::rowStatement(calc::CoaxSectionRow, t.coaxWhole, t.largeUnit, t.coaxRemainder, t.smallUnit)
-                      + "\n";
-            if (step)
-                output += "Cut the coax section " + cut(cuts.coaxSection) + ", solder point to solder point\n"
-                          + "Cut each wire end " + cut(cuts.wireEnd) + ", solder point to the end of the loop\n"
-                          + "(rounded to the nearest " + std::string(step->spokenName) + ")\n";
-        } else if (format == Format::Csv) {
-            output += frequency + "," + cableName + "," + factor + "," + t.overallWhole + "," + t.overallRemainder + ","
-                      + t.coaxWhole + "," + t.coaxRemainder + "," + t.largeUnit + "," + t.smallUnit
-                      + (step ? "," + cut(cuts.coaxSection) + "," + cut(cuts.wireEnd) + "," + std::string(step->spokenName)
-                              : "")
-                      + "\n";
-        } else {
-            output += "  {\"frequency_mhz\": " + frequency + ", \"cable\": " + (chosen.position ? json(cableName) : "null")
-                      + ", \"velocity_factor\": " + factor + ", \"overall\": {\"whole\": " + t.overallWhole
-                      + ", \"remainder\": " + t.overallRemainder + "}, \"coax\": {\"whole\": " + t.coaxWhole
-                      + ", \"remainder\": " + t.coaxRemainder + "}, \"large_unit\": " + json(t.largeUnit)
-                      + ", \"small_unit\": " + json(t.smallUnit)
-                      + (step ? ", \"coax_cut\": " + json(cut(cuts.coaxSection)) + ", \"wire_end_cut\": "
-                                    + json(cut(cuts.wireEnd)) + ", \"cut_rounding\": " + json(step->spokenName)
-                              : "")
-                      + (&row == &rows.back() ? "}\n" : "},\n");
-        }
+        if (format == Format::Text)
+            output.append(&row == &rows.front() ? "" : "\n").append(textBlock(row, table));
+        else if (format == Format::Csv)
+            output += csvLine(row, table);
+        else
+            output += "  " + jsonObject(row, table) + (&row == &rows.back() ? "\n" : ",\n");
     }
     return format == Format::Json ? output + "]\n" : output;
 }
@@ -338,16 +400,19 @@ std::string CalculationCommand::trim(const std::string &separator) const
     const calc::Units units = m_parser.isSet(m_metric) ? calc::Units::MetresAndCentimetres : calc::Units::FeetAndInches;
     const calc::TapeStep step = tapeStep(units);
     const QString target = m_parser.value(m_frequency);
-    const Row row = calculated(target, inSeparator(target, separator, separator), chosen.velocityFactor, units, separator);
+    const Row row =
+        calculated(target, inSeparator(target, separator, separator), chosen.velocityFactor, units, separator);
     const QString measured = m_parser.value(m_resonance);
     const calc::ParsedNumber resonance = calc::TextToFloat(inSeparator(measured, separator, separator), separator);
     if (resonance.error || !(resonance.value > 0.0f))
         refuse(QStringLiteral("The resonance %1 MHz is not a frequency above 0.").arg(measured));
-    const std::optional<double> change = calc::wireEndTrim(*row.result.OverallLength, *row.result.Frequency, resonance.value);
+    const std::optional<double> change =
+        calc::wireEndTrim(*row.result.OverallLength, *row.result.Frequency, resonance.value);
     if (!change)
-        refuse(QStringLiteral("The resonance %1 MHz is more than 10 % from %2 MHz, where the proportional rule does not "
-                              "hold: measure again nearer the target.")
-                   .arg(measured, target));
+        refuse(
+            QStringLiteral("The resonance %1 MHz is more than 10 % from %2 MHz, where the proportional rule does not "
+                           "hold: measure again nearer the target.")
+                .arg(measured, target));
 
     const std::string amount = calc::tapeLength(std::fabs(*change), step, separator);
     const std::string rounding = " (rounded to the nearest " + std::string(step.spokenName) + ")\n";
@@ -362,7 +427,7 @@ void CalculationCommand::write(const std::string &output) const
 {
     if (!m_parser.isSet(m_output)) {
         if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0)
-            throw Refusal{{Failure, QStringLiteral("Cannot write the output: %1").arg(fromText(std::strerror(errno)))}};
+            fail(QStringLiteral("Cannot write the output: %1").arg(fromText(std::strerror(errno))));
         return;
     }
     // All or nothing: a file already there stays as it was until the new
@@ -370,5 +435,5 @@ void CalculationCommand::write(const std::string &output) const
     QSaveFile file(m_parser.value(m_output));
     if (!file.open(QIODevice::WriteOnly) || file.write(output.data(), qint64(output.size())) != qint64(output.size())
         || !file.commit())
-        throw Refusal{{Failure, QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString())}};
+        fail(QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString()));
 }

@@ -16,10 +16,11 @@ constexpr int UsageError = 2;
 // The options Qt's application, its widgets and its X11 platform take out
 // of the command line for themselves, so that they count as known before
 // the application exists. Hidden: Qt documents them.
-constexpr const char *QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                              "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                              "display", "geometry", "title", "icon", "name", "style",
-                                              "stylesheet", "qmljsdebugger"};
+// clang-format off
+constexpr const char *QtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "session", "display", "geometry", "title", "icon", "name", "style", "stylesheet", "qmljsdebugger"};
+// clang-format on
 constexpr const char *QtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
 
 void print(std::FILE *stream, const QString &text)

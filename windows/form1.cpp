@@ -31,9 +31,9 @@ void setBoxText(QLineEdit *box, const std::string &text)
 void describeRow(std::string_view row, QLineEdit *whole, QLineEdit *largeUnit, QLineEdit *remainder,
                  QLineEdit *smallUnit)
 {
-    const QString statement = QString::fromStdString(calc::rowStatement(
-        row, whole->text().toStdString(), largeUnit->text().toStdString(), remainder->text().toStdString(),
-        smallUnit->text().toStdString()));
+    const QString statement =
+        QString::fromStdString(calc::rowStatement(row, whole->text().toStdString(), largeUnit->text().toStdString(),
+                                                  remainder->text().toStdString(), smallUnit->text().toStdString()));
     for (QLineEdit *box : {whole, largeUnit, remainder, smallUnit})
         box->setAccessibleDescription(statement);
 }
