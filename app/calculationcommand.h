@@ -2,15 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cutting.h"
-
-#include <QCommandLineOption>
 #include <QString>
 
-#include <initializer_list>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QCommandLineParser;
 
@@ -20,57 +15,24 @@ class QCommandLineParser;
 // after the first test; and the cable list. Each length comes from the
 // calculation the main window's unit buttons make, so the two never
 // disagree. Every input is checked before anything is written.
-class CalculationCommand
-{
-public:
-    // A mistake in the command line is a usage error; a failure is a
-    // calculation that overflows or output that cannot be written.
-    enum Kind { Mistake, Failure };
-    struct Problem {
-        Kind kind;
-        QString message;
-    };
+namespace calculationcommand {
 
-    // Adds the command's options to the parser.
-    explicit CalculationCommand(QCommandLineParser &parser);
-
-    // What --help says of the command before the options.
-    static QString description();
-
-    // Whether the parsed command line asks for it.
-    bool isAsked() const;
-
-    // Calculates and writes what the command line asks. Text shows numbers
-    // with the user's decimal separator, and reads them with it or with a
-    // point.
-    std::optional<Problem> run(const std::string &userSeparator) const;
-
-private:
-    enum class Format { Text, Csv, Json };
-    struct Cable;
-
-    bool anySet(std::initializer_list<const QCommandLineOption *> options) const;
-    Format format() const;
-    Cable cable(const std::string &userSeparator) const;
-    calc::TapeStep tapeStep(calc::Units units) const;
-    std::vector<std::string> frequencies(const std::string &userSeparator, const std::string &separator) const;
-    std::string cableList(Format format, const std::string &separator) const;
-    std::string lengths(Format format, const std::string &userSeparator, const std::string &separator) const;
-    std::string trim(const std::string &separator) const;
-    void write(const std::string &output) const;
-
-    QCommandLineParser &m_parser;
-    QCommandLineOption m_frequency;
-    QCommandLineOption m_from;
-    QCommandLineOption m_to;
-    QCommandLineOption m_step;
-    QCommandLineOption m_cable;
-    QCommandLineOption m_velocityFactor;
-    QCommandLineOption m_metric;
-    QCommandLineOption m_cutList;
-    QCommandLineOption m_round;
-    QCommandLineOption m_resonance;
-    QCommandLineOption m_format;
-    QCommandLineOption m_output;
-    QCommandLineOption m_listCables;
+// A mistake in the command line is a usage error; a failure is a
+// calculation that overflows or output that cannot be written.
+struct Problem {
+    bool mistake;
+    QString message;
 };
+
+// Adds the command's options, and says what --help says before them.
+void addOptions(QCommandLineParser &parser);
+QString synopsis();
+
+bool isAsked(const QCommandLineParser &parser);
+
+// Calculates and writes what the parsed command line asks. Text shows
+// numbers with the user's decimal separator, and reads them with it or with
+// a point.
+std::optional<Problem> run(const QCommandLineParser &parser, const std::string &userSeparator);
+
+} // namespace calculationcommand

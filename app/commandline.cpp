@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "calculationcommand.h"
+
 #include "formsruntime.h"
 #include "version.h"
 
@@ -42,14 +44,14 @@ QCommandLineOption hidden(const char *name, bool takesValue)
 CommandLine::CommandLine()
     : m_help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."))
     , m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."))
-    , m_calculation(m_parser)
 {
-    m_parser.setApplicationDescription(CalculationCommand::description());
+    m_parser.setApplicationDescription(calculationcommand::synopsis());
     // Qt's options are single words after one dash: "-reverse" must not read
     // as -r -e -v ..., a version request among them.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
+    calculationcommand::addOptions(m_parser);
     for (const char *name : QtOptionsWithValue)
         m_parser.addOption(hidden(name, true));
     for (const char *name : QtFlags)
@@ -61,25 +63,24 @@ std::optional<int> CommandLine::answerWithoutWindow(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    std::optional<CalculationCommand::Problem> problem;
+    std::optional<calculationcommand::Problem> problem;
     if (!m_parser.parse(arguments))
-        problem = {CalculationCommand::Mistake, m_parser.errorText()};
+        problem = {true, m_parser.errorText()};
     else if (!m_parser.positionalArguments().isEmpty())
-        problem = {CalculationCommand::Mistake,
-                   QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst())};
+        problem = {true, QStringLiteral("Unexpected argument '%1'.").arg(m_parser.positionalArguments().constFirst())};
     else if (m_parser.isSet(m_help))
         print(stdout, m_parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tarnwick")));
     else if (m_parser.isSet(m_version))
         print(stdout, QStringLiteral("tarnwick " TARNWICK_PACKAGE_VERSION "\n"));
-    else if (m_calculation.isAsked())
-        problem = m_calculation.run(userDecimalSeparator());
+    else if (calculationcommand::isAsked(m_parser))
+        problem = calculationcommand::run(m_parser, userDecimalSeparator());
     else
         return std::nullopt;
 
     if (!problem)
         return 0;
     print(stderr, QStringLiteral("tarnwick: %1\n").arg(problem->message));
-    if (problem->kind == CalculationCommand::Failure)
+    if (!problem->mistake)
         return 1;
     print(stderr, QStringLiteral("Try 'tarnwick --help' for more information.\n"));
     return UsageError;

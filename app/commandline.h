@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "calculationcommand.h"
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -26,5 +24,4 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
     QCommandLineOption m_version;
-    CalculationCommand m_calculation;
 };

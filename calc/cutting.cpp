@@ -4,10 +4,8 @@
 
 #include "numbertext.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <vector>
 
 namespace calc {
 
@@ -16,43 +14,37 @@ constexpr int InchesPerFoot = 12;
 constexpr int MillimetresPerMetre = 1000;
 constexpr double MostTrimmedShare = 0.1;
 
-std::string joined(const std::vector<std::string> &words)
-{
-    std::string text;
-    for (const std::string &word : words)
-        text.append(text.empty() ? "" : " ").append(word);
-    return text;
-}
-
 // The part below one large unit, in steps: "11 13/16" inches, "91.2" cm.
 std::string smallPart(long long steps, const TapeStep &step, std::string_view decimalSeparator)
 {
     if (step.units == Units::MetresAndCentimetres) {
         const long long millimetres = steps * (MillimetresPerMetre / step.perLargeUnit);
-        std::string text = std::to_string(millimetres / 10);
-        if (millimetres % 10 != 0)
-            text.append(decimalSeparator).append(std::to_string(millimetres % 10));
-        return text;
+        const std::string tenths = millimetres % 10 ? std::string(decimalSeparator) + char('0' + millimetres % 10) : "";
+        return std::to_string(millimetres / 10) + tenths;
     }
     const long long perInch = step.perLargeUnit / InchesPerFoot;
-    const long long inches = steps / perInch;
     const long long common = std::gcd(steps % perInch, perInch);
-    const long long numerator = steps % perInch / common;
-    std::vector<std::string> parts;
-    if (inches > 0 || numerator == 0)
-        parts.push_back(std::to_string(inches));
-    if (numerator > 0)
-        parts.push_back(std::to_string(numerator) + "/" + std::to_string(perInch / common));
-    return joined(parts);
+    const std::string fraction = std::to_string(steps % perInch / common) + "/" + std::to_string(perInch / common);
+    if (steps % perInch == 0)
+        return std::to_string(steps / perInch);
+    return steps < perInch ? fraction : std::to_string(steps / perInch) + " " + fraction;
 }
 } // namespace
 
 std::optional<TapeStep> findTapeStep(std::string_view name, Units units)
 {
-    const auto found = std::find_if(TapeSteps.begin(), TapeSteps.end(), [&](const TapeStep &step) {
-        return step.units == units && (name.empty() || step.name == name);
-    });
-    return found == TapeSteps.end() ? std::nullopt : std::optional(*found);
+    if (units == Units::FeetAndInches) {
+        for (const int parts : {16, 2, 4, 8, 32}) {
+            if (name.empty() || name == "1/" + std::to_string(parts))
+                return TapeStep{units, InchesPerFoot * parts, "1/" + std::to_string(parts) + " inch"};
+        }
+        return std::nullopt;
+    }
+    for (const auto &[millimetres, spoken] : {std::pair{1, "1 mm"}, std::pair{5, "5 mm"}, std::pair{10, "1 cm"}}) {
+        if (name.empty() || name == std::string(spoken).erase(1, 1))
+            return TapeStep{units, MillimetresPerMetre / millimetres, spoken};
+    }
+    return std::nullopt;
 }
 
 std::string tapeLength(double length, const TapeStep &step, std::string_view decimalSeparator)
@@ -63,16 +55,13 @@ std::string tapeLength(double length, const TapeStep &step, std::string_view dec
     const double steps = std::round(length * step.perLargeUnit);
     if (!(steps < 1e15))
         return FloatToText(float(length), decimalSeparator) + " " + std::string(words.large);
-
-    const auto wholeSteps = static_cast<long long>(steps);
-    const long long whole = wholeSteps / step.perLargeUnit;
-    const long long rest = wholeSteps % step.perLargeUnit;
-    std::vector<std::string> parts;
-    if (whole > 0)
-        parts.insert(parts.end(), {std::to_string(whole), std::string(words.large)});
-    if (rest > 0 || whole == 0)
-        parts.insert(parts.end(), {smallPart(rest, step, decimalSeparator), std::string(words.small)});
-    return joined(parts);
+    const auto whole = static_cast<long long>(steps) / step.perLargeUnit;
+    const auto rest = static_cast<long long>(steps) % step.perLargeUnit;
+    const std::string large = std::to_string(whole) + " " + std::string(words.large);
+    const std::string small = smallPart(rest, step, decimalSeparator) + " " + std::string(words.small);
+    if (whole > 0 && rest > 0)
+        return large + " " + small;
+    return whole > 0 ? large : small;
 }
 
 CutList cutList(float overallLength, float coaxLength)

@@ -4,36 +4,21 @@
 
 #include "lengthcalculation.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace calc {
 
-// A step a tape measure is read to, as the command line names it and as a
-// sentence says it.
+// A step a tape measure is read to: a fraction of an inch, 1/2 to 1/32 (by
+// default 1/16), or 1 mm (the default), 5 mm or 1 cm; named as written on
+// the command line ("1/16", "5mm"). Nothing when the unit system has no
+// step of that name; an empty name is the default.
 struct TapeStep {
     Units units;
-    int perLargeUnit; // steps in a foot or a metre
-    std::string_view name;
-    std::string_view spokenName;
+    int perLargeUnit;
+    std::string spokenName; // "1/16 inch", "5 mm"
 };
-
-// The steps a cut may be rounded to, each unit system's default first.
-inline constexpr std::array<TapeStep, 8> TapeSteps{{
-    {Units::FeetAndInches, 12 * 16, "1/16", "1/16 inch"},
-    {Units::FeetAndInches, 12 * 2, "1/2", "1/2 inch"},
-    {Units::FeetAndInches, 12 * 4, "1/4", "1/4 inch"},
-    {Units::FeetAndInches, 12 * 8, "1/8", "1/8 inch"},
-    {Units::FeetAndInches, 12 * 32, "1/32", "1/32 inch"},
-    {Units::MetresAndCentimetres, 1000, "1mm", "1 mm"},
-    {Units::MetresAndCentimetres, 200, "5mm", "5 mm"},
-    {Units::MetresAndCentimetres, 100, "1cm", "1 cm"},
-}};
-
-// The step of that name in a unit system, its default for an empty name;
-// nothing when the unit system has no step of that name.
 std::optional<TapeStep> findTapeStep(std::string_view name, Units units);
 
 // A length of at least 0, in the large unit, as a tape measure reads it:

@@ -2,59 +2,36 @@
 // SPDX-License-Identifier: MIT
 #include "frequencysweep.h"
 
-#include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace calc {
 
 namespace {
-
-// The digits of a decimal counted in units of 10^exponent, where that is
-// at most its own exponent. Nothing when they do not fit.
-std::optional<std::int64_t> inUnitsOf(Decimal value, int exponent)
-{
-    std::int64_t digits = value.digits;
-    for (int shift = exponent; shift < value.exponent; ++shift) {
-        if (__builtin_mul_overflow(digits, 10, &digits))
-            return std::nullopt;
-    }
-    return digits;
-}
-
-std::string decimalText(std::int64_t units, int exponent)
-{
-    std::string text = std::to_string(units);
-    if (exponent >= 0)
-        return text.append(std::size_t(exponent), '0');
-    const auto places = std::size_t(-exponent);
-    if (text.size() <= places)
-        text.insert(0, places + 1 - text.size(), '0');
-    text.insert(text.end() - std::ptrdiff_t(places), '.');
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
-}
-
+constexpr std::int64_t UnitsPerMegahertz = 1'000'000'000;
+// Far above any radio frequency, and far inside what the units can count.
+constexpr double HighestFrequency = 1e9;
 } // namespace
 
-std::optional<std::vector<std::string>> sweepFrequencies(Decimal from, Decimal to, Decimal step, std::size_t mostRows)
+std::optional<std::vector<std::string>> sweepFrequencies(double from, double to, double step, std::size_t mostRows)
 {
-    const int exponent = std::min({from.exponent, to.exponent, step.exponent});
-    const std::optional<std::int64_t> first = inUnitsOf(from, exponent);
-    const std::optional<std::int64_t> last = inUnitsOf(to, exponent);
-    const std::optional<std::int64_t> stride = inUnitsOf(step, exponent);
-    if (!first || !last || !stride || *stride <= 0)
+    if (!(step > 0 && from <= HighestFrequency && to <= HighestFrequency))
         return std::nullopt;
-    if (*last < *first)
-        return std::vector<std::string>();
-    const auto rows = std::uint64_t(*last - *first) / std::uint64_t(*stride) + 1;
+    const auto units = [](double megahertz) { return std::llround(megahertz * double(UnitsPerMegahertz)); };
+    const std::int64_t first = units(from);
+    const std::int64_t stride = units(step);
+    if (stride <= 0 || units(to) < first)
+        return stride <= 0 ? std::nullopt : std::optional(std::vector<std::string>());
+    const auto rows = std::uint64_t(units(to) - first) / std::uint64_t(stride) + 1;
     if (rows > mostRows)
         return std::nullopt;
 
     std::vector<std::string> frequencies;
-    frequencies.reserve(rows);
-    for (std::uint64_t row = 0; row < rows; ++row)
-        frequencies.push_back(decimalText(*first + std::int64_t(row) * *stride, exponent));
+    for (std::int64_t value = first; frequencies.size() < rows; value += stride) {
+        std::string fraction = std::to_string(UnitsPerMegahertz + value % UnitsPerMegahertz).substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        frequencies.push_back(std::to_string(value / UnitsPerMegahertz) + (fraction.empty() ? "" : "." + fraction));
+    }
     return frequencies;
 }
 

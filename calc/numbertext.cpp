@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <system_error>
 
 namespace calc {
@@ -107,37 +106,6 @@ ParsedNumber TextToFloat(std::string_view text, std::string_view decimalSeparato
         return aboveFloatRange(*parts) ? ParsedNumber{0.0f, RuntimeError::Overflow}
                                        : ParsedNumber{parts->negative ? -0.0f : 0.0f, std::nullopt};
     return {value, std::nullopt};
-}
-
-std::optional<Decimal> TextToDecimal(std::string_view text, std::string_view decimalSeparator)
-{
-    constexpr std::size_t MostDigits = 18;
-    constexpr std::size_t MostExponentDigits = 2;
-    constexpr int LargestExponent = 30;
-    const std::optional<NumberParts> parts = splitNumber(text, decimalSeparator);
-    if (!parts)
-        return std::nullopt;
-    std::string_view shift = parts->exponentDigits;
-    shift.remove_prefix(std::min(shift.find_first_not_of('0'), shift.size()));
-    if (shift.size() > MostExponentDigits)
-        return std::nullopt;
-
-    std::string digits(parts->integerDigits);
-    digits.append(parts->fractionDigits);
-    int exponent = -int(parts->fractionDigits.size());
-    if (!shift.empty())
-        exponent += (parts->exponentNegative ? -1 : 1) * std::stoi(std::string(shift));
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
-    while (!digits.empty() && digits.back() == '0') {
-        digits.pop_back();
-        ++exponent;
-    }
-    if (digits.empty())
-        return Decimal{};
-    if (digits.size() > MostDigits || std::abs(exponent) > LargestExponent)
-        return std::nullopt;
-    const std::int64_t value = std::stoll(digits);
-    return Decimal{parts->negative ? -value : value, exponent};
 }
 
 std::string FloatToText(float value, std::string_view decimalSeparator)

@@ -4,7 +4,6 @@
 
 #include "runtimeerror.h"
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,18 +24,6 @@ struct ParsedNumber {
 // beyond the float range; a value too small for a float becomes ±0 or a
 // denormal.
 ParsedNumber TextToFloat(std::string_view text, std::string_view decimalSeparator);
-
-// A number read exactly, as its significant digits and a power of ten:
-// 14.05 is 1405 and -2.
-struct Decimal {
-    std::int64_t digits = 0;
-    int exponent = 0;
-};
-
-// Reads a number text of the same grammar exactly. Nothing when it is no
-// number, or has more than 18 significant digits or a power of ten beyond
-// ±30 (no frequency a radio amateur types).
-std::optional<Decimal> TextToDecimal(std::string_view text, std::string_view decimalSeparator);
 
 // Writes a float with at most 7 significant digits: plainly when the rounded
 // magnitude is 0 or in [0.0001, 1e7), otherwise as d.ddddddE+dd; trailing

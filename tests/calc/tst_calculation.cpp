@@ -489,13 +489,12 @@ void TestCalculation::trimsTowardsTheResonance()
 
 void TestCalculation::sweepsInExactDecimalSteps()
 {
-    const auto decimal = [](const char *text) { return *calc::TextToDecimal(text, "."); };
-    const auto swept = calc::sweepFrequencies(decimal("14"), decimal("1.435E1"), decimal("0.05"), 10000);
+    const auto swept = calc::sweepFrequencies(14, 14.35, 0.05, 10000);
     QVERIFY(swept);
     QCOMPARE(*swept, (std::vector<std::string>{"14", "14.05", "14.1", "14.15", "14.2", "14.25", "14.3", "14.35"}));
-    QVERIFY(calc::sweepFrequencies(decimal("14.35"), decimal("14"), decimal("0.05"), 10000)->empty());
-    QCOMPARE(calc::sweepFrequencies(decimal("1"), decimal("10000"), decimal("1"), 10000)->size(), std::size_t(10000));
-    QVERIFY(!calc::sweepFrequencies(decimal("1"), decimal("10001"), decimal("1"), 10000));
+    QVERIFY(calc::sweepFrequencies(14.35, 14, 0.05, 10000)->empty());
+    QCOMPARE(calc::sweepFrequencies(0.001, 10, 0.001, 10000)->back(), "10");
+    QVERIFY(!calc::sweepFrequencies(1, 10001, 1, 10000));
 }
 
 QTEST_APPLESS_MAIN(TestCalculation)
