@@ -4,7 +4,8 @@
 # Installs what is missing, builds the benchmarks in build-bench/ (Release),
 # then prints every figure: start-up to first paint and peak memory, the
 # program against the floor that paints a line of text run by run, under
-# Xvfb and offscreen. Safe to run again.
+# Xvfb and offscreen; then the command line's calculation against
+# --version, and a sweep of 10000 rows. Safe to run again.
 #
 #   bench/run.sh [--runs N] [--warmup N] [--no-xvfb] [--no-offscreen] [--probe LABEL=PATH]...
 #                [--samples FILE]
@@ -30,8 +31,12 @@ fi
 # independent of what only they require.
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_WERROR="${CI:+ON}" \
       -DTARNWICK_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench -j2 --target tarnwick_startbench
+cmake --build build-bench -j2 --target tarnwick_startbench tarnwick_commandbench
 
 echo
 echo "== start-up: exec to first painted frame, peak RSS =="
 build-bench/bench/tarnwick_startbench "$@"
+
+echo
+echo "== command line: a calculation and a sweep without a window =="
+build-bench/bench/tarnwick_commandbench
