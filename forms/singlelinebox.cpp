@@ -3,7 +3,6 @@
 #include "singlelinebox.h"
 
 #include <QLineEdit>
-#include <QStringView>
 #include <QValidator>
 
 #include <algorithm>
@@ -12,11 +11,6 @@ namespace {
 // Besides CR and LF, Unicode's own line and paragraph separators and NEL end
 // a line in text copied from word processors and web pages.
 constexpr QStringView LineBreaks = u"\r\n\u0085\u2028\u2029";
-
-bool isLineBreak(QChar character)
-{
-    return LineBreaks.contains(character);
-}
 
 // A validator sees every change to a box's text, however it was made, and may
 // rewrite it before the box shows it or signals it.
@@ -27,6 +21,7 @@ public:
 
     State validate(QString &input, int &position) const override
     {
+        const auto isLineBreak = [](QChar character) { return LineBreaks.contains(character); };
         const auto cursor = input.cbegin() + std::clamp<qsizetype>(position, 0, input.size());
         position -= static_cast<int>(std::count_if(input.cbegin(), cursor, isLineBreak));
         input.removeIf(isLineBreak);
@@ -39,7 +34,6 @@ void keepOnOneLine(QWidget *widget)
 {
     // A box that checks its text already, such as a spin box's, keeps its own
     // validator, and a box polished again keeps the one it has.
-    auto *box = qobject_cast<QLineEdit *>(widget);
-    if (box && !box->validator())
+    if (auto *box = qobject_cast<QLineEdit *>(widget); box && !box->validator())
         box->setValidator(new LineBreakRemover(box));
 }
