@@ -4,6 +4,7 @@
 
 #include "controlproperties.h"
 #include "accessiblefactory.h"
+#include "singlelinebox.h"
 
 #include <QApplication>
 #include <QFont>
@@ -79,6 +80,7 @@ public:
     {
         QProxyStyle::polish(widget);
         applyControlProperties(widget);
+        keepOnOneLine(widget);
     }
     using QProxyStyle::polish;
 
