@@ -115,15 +115,14 @@ private:
 
     Table table() const
     {
-        QString name = isSet("format") || !isSet("output") ? value("format") : QFileInfo(value("output")).suffix();
-        if (!isSet("format") && isSet("output") && name != u"txt" && name != u"csv" && name != u"json")
-            refuse(
-                QStringLiteral("Unknown suffix of '%1': give --format, or .txt, .csv or .json.").arg(value("output")));
-        if (name.isEmpty() || name == u"text" || name == u"txt")
-            return Table::Text;
-        if (name != u"csv" && name != u"json")
-            refuse(QStringLiteral("Unknown format '%1': text, csv or json.").arg(name));
-        return name == u"csv" ? Table::Csv : Table::Json;
+        const bool bySuffix = !isSet("format") && isSet("output");
+        const QString name = bySuffix ? QFileInfo(value("output")).suffix() : value("format");
+        const qsizetype found = QStringList{"csv", "json", "text", "txt"}.indexOf(name);
+        if (found < 0 && (bySuffix || !name.isEmpty()))
+            refuse(bySuffix ? QStringLiteral("Unknown suffix of '%1': give --format, or .txt, .csv or .json.")
+                                  .arg(value("output"))
+                            : QStringLiteral("Unknown format '%1': text, csv or json.").arg(name));
+        return found == 0 ? Table::Csv : found == 1 ? Table::Json : Table::Text;
     }
 
     // The separator numbers are written with: the user's in text, a point in
@@ -251,15 +250,10 @@ private:
         for (const std::string &typed : frequencies()) {
             const calc::LengthResult result = calculated(typed, velocityFactor);
             const calc::ResultTexts &t = result.split->texts;
-            const QStringList values{q(calc::FloatToText(*result.Frequency, separator())),
-                                     q(cableName),
-                                     q(calc::FloatToText(velocityFactor, separator())),
-                                     q(t.overallWhole),
-                                     q(t.overallRemainder),
-                                     q(t.coaxWhole),
-                                     q(t.coaxRemainder),
-                                     q(t.largeUnit),
-                                     q(t.smallUnit)};
+            QStringList values{q(calc::FloatToText(*result.Frequency, separator())), q(cableName)};
+            for (const std::string &text : {calc::FloatToText(velocityFactor, separator()), t.overallWhole,
+                                            t.overallRemainder, t.coaxWhole, t.coaxRemainder, t.largeUnit, t.smallUnit})
+                values << q(text);
             QStringList cuts;
             if (step) {
                 const calc::CutList pieces = calc::cutList(*result.OverallLength, result.split->CoaxLength);

@@ -30,15 +30,6 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-QCommandLineOption hidden(const char *name, bool takesValue)
-{
-    QCommandLineOption option(QString::fromLatin1(name));
-    if (takesValue)
-        option.setValueName(QStringLiteral("value"));
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    return option;
-}
-
 } // namespace
 
 CommandLine::CommandLine()
@@ -52,10 +43,15 @@ CommandLine::CommandLine()
     m_parser.addOption(m_help);
     m_parser.addOption(m_version);
     calculationcommand::addOptions(m_parser);
+    const auto addHidden = [this](const char *name, const char *valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QString::fromLatin1(valueName));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        m_parser.addOption(option);
+    };
     for (const char *name : QtOptionsWithValue)
-        m_parser.addOption(hidden(name, true));
+        addHidden(name, "value");
     for (const char *name : QtFlags)
-        m_parser.addOption(hidden(name, false));
+        addHidden(name, "");
 }
 
 std::optional<int> CommandLine::answerWithoutWindow(int argc, char *argv[])
