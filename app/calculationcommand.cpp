@@ -184,18 +184,24 @@ private:
         return {std::string(), factor.value};
     }
 
-    // One frequency's calculation, as a unit button makes it.
-    calc::LengthResult calculated(const std::string &frequency, float velocityFactor) const
+    // One frequency's calculation, as a unit button makes it, and what it
+    // kept.
+    struct Calculated {
+        float frequency;
+        float overallLength;
+        calc::SplitLengths split;
+    };
+    Calculated calculated(const std::string &frequency, float velocityFactor) const
     {
-        calc::LengthResult result = calc::calculateLengths(frequency, velocityFactor, units(), separator());
+        const calc::LengthResult result = calc::calculateLengths(frequency, velocityFactor, units(), separator());
         if (result.Frequency && !(*result.Frequency > 0.0f))
             refuse(QStringLiteral("The frequency %1 MHz is not above 0.").arg(q(frequency)));
-        if (result.error)
+        const calc::RuntimeError error = result.error.value_or(calc::RuntimeError::Overflow);
+        if (result.error || !result.Frequency || !result.OverallLength || !result.split)
             refuse(QStringLiteral("%1 MHz: %2 %3")
-                       .arg(q(frequency), q(calc::runtimeErrorHeading(*result.error)),
-                            q(calc::runtimeErrorDescription(*result.error))),
+                       .arg(q(frequency), q(calc::runtimeErrorHeading(error)), q(calc::runtimeErrorDescription(error))),
                    false);
-        return result;
+        return {*result.Frequency, *result.OverallLength, *result.split};
     }
 
     std::vector<std::string> frequencies() const
@@ -248,15 +254,15 @@ private:
         const std::optional<calc::TapeStep> step = isSet("cut-list") ? std::optional(tapeStep()) : std::nullopt;
         QStringList rows;
         for (const std::string &typed : frequencies()) {
-            const calc::LengthResult result = calculated(typed, velocityFactor);
-            const calc::ResultTexts &t = result.split->texts;
-            QStringList values{q(calc::FloatToText(*result.Frequency, separator())), q(cableName)};
+            const Calculated result = calculated(typed, velocityFactor);
+            const calc::ResultTexts &t = result.split.texts;
+            QStringList values{q(calc::FloatToText(result.frequency, separator())), q(cableName)};
             for (const std::string &text : {calc::FloatToText(velocityFactor, separator()), t.overallWhole,
                                             t.overallRemainder, t.coaxWhole, t.coaxRemainder, t.largeUnit, t.smallUnit})
                 values << q(text);
             QStringList cuts;
             if (step) {
-                const calc::CutList pieces = calc::cutList(*result.OverallLength, result.split->CoaxLength);
+                const calc::CutList pieces = calc::cutList(result.overallLength, result.split.CoaxLength);
                 cuts << q(calc::tapeLength(pieces.coaxSection, *step, separator()))
                      << q(calc::tapeLength(pieces.wireEnd, *step, separator())) << q(step->spokenName);
             }
@@ -291,9 +297,9 @@ private:
             || anySet({"from", "to", "step", "cut-list", "format"}))
             refuse(QStringLiteral("--resonance takes one -f, a cable or velocity factor, --metric and --round."));
         const calc::TapeStep step = tapeStep();
-        const calc::LengthResult target = calculated(inSeparator(value("frequency"), m_user), cable().second);
+        const Calculated target = calculated(inSeparator(value("frequency"), m_user), cable().second);
         const float resonance = frequency(value("resonance"));
-        const std::optional<double> change = calc::wireEndTrim(*target.OverallLength, *target.Frequency, resonance);
+        const std::optional<double> change = calc::wireEndTrim(target.overallLength, target.frequency, resonance);
         if (!change)
             refuse(QStringLiteral("The resonance %1 MHz is more than 10 % from %2 MHz, where the proportional rule "
                                   "does not hold: measure again nearer the target.")
@@ -301,7 +307,7 @@ private:
         const std::string amount = calc::tapeLength(std::fabs(*change), step, m_user);
         const bool none = amount == calc::tapeLength(0.0, step, m_user);
         return QString::fromLatin1(TextTrim).arg(
-            q(calc::FloatToText(*target.Frequency, m_user)), q(calc::FloatToText(resonance, m_user)),
+            q(calc::FloatToText(target.frequency, m_user)), q(calc::FloatToText(resonance, m_user)),
             none          ? QStringLiteral("leave")
             : *change < 0 ? QStringLiteral("shorten")
                           : QStringLiteral("lengthen"),
