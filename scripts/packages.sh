@@ -19,8 +19,9 @@ TEST_PACKAGES=(xvfb xauth qt6-gtk-platformtheme weston qt6-wayland dbus-daemon d
                orca speech-dispatcher xdotool)
 # What ./build.sh check needs on top: clang-format and clang-tidy for the
 # code checks, reuse for the licensing, and the validators, packagers and
-# package builders the packaging checks run.
-CHECK_PACKAGES=(clang-format clang-tidy reuse x11-utils desktop-file-utils appstream dpkg-dev debhelper file
+# package builders the packaging checks run (dpkg-buildpackage wants
+# build-essential besides the build dependencies).
+CHECK_PACKAGES=(clang-format clang-tidy reuse x11-utils desktop-file-utils appstream dpkg-dev build-essential debhelper file
                 binutils-mingw-w64-x86-64 lintian rpm rpmlint cpio man-db)
 
 # What scripts/in-debian.sh needs to make a root of another Debian release.
