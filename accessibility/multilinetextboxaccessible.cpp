@@ -85,12 +85,12 @@ void MultiLineTextBoxAccessible::removeSelection(int selectionIndex)
 
 void MultiLineTextBoxAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
-    const int length = characterCount();
-    if (selectionIndex != 0 || startOffset < 0 || endOffset > length || startOffset > endOffset)
+    if (selectionIndex != 0)
         return;
+    const auto [start, end] = textRange(startOffset, endOffset);
     QTextCursor cursor = box()->textCursor();
-    cursor.setPosition(startOffset);
-    cursor.setPosition(endOffset, QTextCursor::KeepAnchor);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
     box()->setTextCursor(cursor);
 }
 

@@ -103,19 +103,31 @@ QString TextAccessible::attributes(int offset, int *startOffset, int *endOffset)
     return {};
 }
 
+// An offset before the text is its start and one past it its end, so that
+// an insert past the end appends instead of padding the text out to the
+// offset; an end of -1 is the end of the text, as AT-SPI has it.
+std::pair<int, int> TextAccessible::textRange(int startOffset, int endOffset) const
+{
+    const int length = characterCount();
+    const int start = std::clamp(startOffset, 0, length);
+    return {start, endOffset == -1 ? length : std::clamp(endOffset, start, length)};
+}
+
 void TextAccessible::deleteText(int startOffset, int endOffset)
 {
-    setEditedText(editedText().remove(startOffset, endOffset - startOffset));
+    const auto [start, end] = textRange(startOffset, endOffset);
+    setEditedText(editedText().remove(start, end - start));
 }
 
 void TextAccessible::insertText(int offset, const QString &text)
 {
-    setEditedText(editedText().insert(offset, text));
+    setEditedText(editedText().insert(textRange(offset, offset).first, text));
 }
 
 void TextAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    setEditedText(editedText().replace(startOffset, endOffset - startOffset, text));
+    const auto [start, end] = textRange(startOffset, endOffset);
+    setEditedText(editedText().replace(start, end - start, text));
 }
 
 QList<int> TextAccessible::lineStarts(QAccessible::TextBoundaryType) const

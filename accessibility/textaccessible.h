@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 
+#include <utility>
+
 // What screen readers are told of a text box, single-line or multi-line,
 // where Qt's own account goes wrong. Each of these was seen in Qt 6.4.2 and
 // again in 6.8.2:
@@ -52,6 +54,9 @@ protected:
     // Where the box's lines (as laid out) or paragraphs start, from 0; one
     // line and one paragraph unless the box says otherwise.
     virtual QList<int> lineStarts(QAccessible::TextBoundaryType boundaryType) const;
+    // The start and end of the text an assistive client names, which may be
+    // any two offsets, taken to the text; the end never before the start.
+    std::pair<int, int> textRange(int startOffset, int endOffset) const;
 
 private:
     enum class Neighbour { Before, At, After };

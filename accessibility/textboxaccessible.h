@@ -4,6 +4,10 @@
 
 #include "textaccessible.h"
 
+#include <QFont>
+
+#include <vector>
+
 class QLineEdit;
 
 // What screen readers are told of a single-line text box.
@@ -31,4 +35,11 @@ protected:
 
 private:
     QLineEdit *box() const;
+    // Where each character of the shown text starts, from the start of the
+    // text, and last where the text ends.
+    const std::vector<qreal> &characterLefts(const QString &shown) const;
+
+    mutable QString m_measuredText;
+    mutable QFont m_measuredFont;
+    mutable std::vector<qreal> m_characterLefts;
 };

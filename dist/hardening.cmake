@@ -8,6 +8,36 @@
 if(TARNWICK_SANITIZE)
   return()
 endif()
-target_compile_options(tarnwick_settings INTERFACE -fstack-protector-strong
-                       "$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+target_compile_options(tarnwick_settings INTERFACE -fstack-protector-strong)
 target_link_options(tarnwick_settings INTERFACE LINKER:-z,relro LINKER:-z,now)
+
+# A distribution that builds with a fortify level of its own keeps it: one
+# in the flags is never undone or lowered. Debian's tools give it in
+# CPPFLAGS, which CMake does not read: debhelper hands them over in CXXFLAGS,
+# a build by hand after `dpkg-buildflags --export` does not, so there the
+# level is taken from CPPFLAGS. With none given, the highest level the
+# compiler and C library offer: 3 where they know it (GCC 12 or Clang 9,
+# with glibc 2.34), else 2.
+string(TOUPPER "${CMAKE_BUILD_TYPE}" build_type)
+if("${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${build_type}}" MATCHES "_FORTIFY_SOURCE")
+  return()
+endif()
+string(REGEX MATCHALL "-[DU]_FORTIFY_SOURCE(=[0-9]+)?" fortify_in_cppflags "$ENV{CPPFLAGS}")
+if(fortify_in_cppflags)
+  target_compile_options(tarnwick_settings INTERFACE "$<$<NOT:$<CONFIG:Debug>>:${fortify_in_cppflags}>")
+  return()
+endif()
+include(CheckCXXSourceCompiles)
+set(CMAKE_REQUIRED_FLAGS "-O2 -D_FORTIFY_SOURCE=3")
+check_cxx_source_compiles("#include <cstdio>
+  #if __USE_FORTIFY_LEVEL < 3
+  #error the C library takes level 3 for 2
+  #endif
+  int main() {}" TARNWICK_FORTIFY_SOURCE_3)
+unset(CMAKE_REQUIRED_FLAGS)
+if(TARNWICK_FORTIFY_SOURCE_3)
+  set(fortify_level 3)
+else()
+  set(fortify_level 2)
+endif()
+target_compile_definitions(tarnwick_settings INTERFACE "$<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=${fortify_level}>")

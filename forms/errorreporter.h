@@ -5,6 +5,7 @@
 #include "runtimeerror.h"
 
 #include <QString>
+#include <QStringList>
 
 // Where an untrapped error of a handler goes: a calculation's or a launch's.
 // The program shows it in a message box; tests record it instead. An error
@@ -24,4 +25,8 @@ class MessageBoxErrorReporter final : public ErrorReporter
 public:
     using ErrorReporter::report;
     void report(calc::RuntimeError error, const QString &concerning) override;
+
+private:
+    // The texts of the report on screen and of those to show after it.
+    QStringList m_waiting;
 };

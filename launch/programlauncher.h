@@ -16,9 +16,10 @@
 class ProgramLauncher
 {
 public:
-    // Told once, when a started program has ended, whether it failed. It may
-    // run long after the caller of start() has returned, and after the window
-    // that started the program has closed, so it holds nothing of that window.
+    // Told once, when a started program has ended, whether it failed; not
+    // told where that cannot be known. It may run long after the caller of
+    // start() has returned, and after the window that started the program
+    // has closed, so it holds nothing of that window.
     using Ended = std::function<void(std::optional<calc::RuntimeError> failure)>;
 
     virtual ~ProgramLauncher() = default;

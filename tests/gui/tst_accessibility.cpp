@@ -404,6 +404,46 @@ private Q_SLOTS:
             }
         }
     }
+
+    void editingAndSelectingKeepToTheText_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        // Of "14.2": what the offsets select, and what deleting them and
+        // then inserting at the start leaves.
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("edited");
+        QTest::newRow("INT_MIN to INT_MAX") << INT_MIN << INT_MAX << "14.2"
+                                            << "X";
+        QTest::newRow("INT_MAX to INT_MIN") << INT_MAX << INT_MIN << ""
+                                            << "14.2X";
+        QTest::newRow("1 to -1, the end") << 1 << -1 << "4.2"
+                                          << "1X";
+    }
+
+    // Whatever offsets an assistive client sends, single-line and multi-line
+    // boxes alike act on the part of the text they name, and no call grows
+    // the text by more than it adds.
+    void editingAndSelectingKeepToTheText()
+    {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(QString, selected);
+        QFETCH(QString, edited);
+        for (const char *name : {"Text12", "Text16"}) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(program->control<QWidget>(name));
+            QAccessibleTextInterface *text = box->textInterface();
+            box->setText(QAccessible::Value, QStringLiteral("14.2"));
+            text->setSelection(0, start, end);
+            int selectionStart = 0;
+            int selectionEnd = 0;
+            text->selection(0, &selectionStart, &selectionEnd);
+            QCOMPARE(text->text(selectionStart, selectionEnd), selected);
+            box->editableTextInterface()->deleteText(start, end);
+            box->editableTextInterface()->insertText(start, QStringLiteral("X"));
+            QCOMPARE(box->text(QAccessible::Value), edited);
+        }
+    }
 };
 
 TARNWICK_GUI_TEST_MAIN(TestAccessibility)

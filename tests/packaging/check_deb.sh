@@ -30,6 +30,7 @@ while IFS='|' read -r what found expected; do
 done <<EOF_TABLE
 upstream version|$(dpkg-deb -f "$deb" Version | sed 's/-[^-]*$//')|$(package_version "$version")
 homepage, as the website window shows it|$(dpkg-deb -f "$deb" Homepage)|$TARNWICK_HOMEPAGE
+source address in the copyright file|$(sed -n 's/^Source: //p' "$work/root/usr/share/doc/tarnwick/copyright")|$TARNWICK_HOMEPAGE
 EOF_TABLE
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation; do

@@ -79,7 +79,10 @@ check_unpacked() {
   grep -qx "Copyright: $(sed -n 's/^Copyright (c) //p' "$licence")" "$copyright" ||
     fail "the copyright file names another holder than LICENSE"
   # REUSE-IgnoreEnd
+  # The text indented under a "License: MIT" line: the stand-alone licence
+  # paragraph, which the files' paragraphs name without a text of their own.
   diff <(sed -n '/^Permission/,$p' "$licence") \
-       <(sed -n '/^License: MIT$/,$p' "$copyright" | tail -n +2 | sed 's/^ //; s/^\.$//') ||
+       <(awk '/^License: MIT$/ { text = 1; next } text && /^ / { print; next } { text = 0 }' "$copyright" |
+         sed 's/^ //; s/^\.$//') ||
     fail "the copyright file's terms differ from LICENSE"
 }

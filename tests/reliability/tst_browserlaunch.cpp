@@ -20,8 +20,11 @@
 #include <optional>
 #include <vector>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using calc::RuntimeError;
 
@@ -36,7 +39,26 @@ constexpr auto RecordingOpener = "#!/bin/sh\n"
 
 constexpr auto WebPage = "start.exe http://example.com/";
 
+// Fails unless the opener reads /dev/null, holds no descriptor of the test's,
+// has no activation token, and neither ignores nor blocks SIGUSR2 (0x800).
+// Shell builtins alone, since the shell blocks signals while it waits for a
+// command.
+constexpr auto GivenNothingElse =
+    "[ /proc/$$/fd/0 -ef /dev/null ] && [ ! -e /proc/$$/fd/100 ] && [ -z \"$XDG_ACTIVATION_TOKEN\" ] || exit 1\n"
+    "while read -r key value; do case $key in SigIgn:|SigBlk:) [ $((0x$value & 0x800)) = 0 ] || exit 1;; esac; done"
+    " < /proc/$$/status";
+
+// How the test process stands when it launches: as usual; with no
+// descriptor left, as where the system has no process descriptors; with
+// its children reaped by the system; with a descriptor, an ignored and
+// blocked signal and an activation token to hand down.
+enum class Standing { Usual, NoDescriptorLeft, ChildrenIgnored, HandingDown };
+
+using Ends = std::vector<std::optional<RuntimeError>>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Standing)
 
 class TestBrowserLaunch : public QObject
 {
@@ -46,7 +68,8 @@ private:
     std::unique_ptr<QTemporaryDir> bin;
     std::optional<ScopedPath> path;
     // How each started opener ended, in the order the launcher told it.
-    std::vector<std::optional<RuntimeError>> ends;
+    Ends ends;
+    rlimit descriptors{};
 
     QString opener() const { return bin->filePath(QStringLiteral("xdg-open")); }
     QString marker() const { return bin->filePath(QStringLiteral("marker")); }
@@ -90,12 +113,20 @@ private Q_SLOTS:
         QVERIFY(bin->isValid());
         path.emplace(bin->path().toLocal8Bit());
         ends.clear();
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &descriptors), 0);
     }
 
     void cleanup()
     {
         path.reset();
         bin.reset();
+        ::setrlimit(RLIMIT_NOFILE, &descriptors);
+        ::signal(SIGCHLD, SIG_DFL);
+        ::close(100);
+        ::signal(SIGUSR2, SIG_DFL);
+        const sigset_t none{};
+        ::pthread_sigmask(SIG_SETMASK, &none, nullptr);
+        qunsetenv("XDG_ACTIVATION_TOKEN");
     }
 
     // A shell would run the marker's command, with the text as it stands or
@@ -155,23 +186,53 @@ private Q_SLOTS:
     void openerEndIsTold_data()
     {
         QTest::addColumn<QByteArray>("script");
-        QTest::addColumn<std::optional<RuntimeError>>("failure");
-        QTest::newRow("exits 0") << QByteArray("exit 0") << std::optional<RuntimeError>();
+        QTest::addColumn<Standing>("standing");
+        QTest::addColumn<Ends>("told");
+        QTest::newRow("exits 0") << QByteArray("exit 0") << Standing::Usual << Ends{std::nullopt};
         // As xdg-open does where no browser is installed.
-        QTest::newRow("exits 3") << QByteArray("exit 3") << std::optional(RuntimeError::FileNotFound);
-        QTest::newRow("crashes") << QByteArray("kill -SEGV $$") << std::optional(RuntimeError::FileNotFound);
+        QTest::newRow("exits 3") << QByteArray("exit 3") << Standing::Usual << Ends{RuntimeError::FileNotFound};
+        QTest::newRow("crashes") << QByteArray("kill -SEGV $$") << Standing::Usual << Ends{RuntimeError::FileNotFound};
+        // Its shell may not start under that limit either: a failure all the same.
+        QTest::newRow("exits 3, no descriptor left")
+            << QByteArray("exit 3") << Standing::NoDescriptorLeft << Ends{RuntimeError::FileNotFound};
+        // How it ended cannot be known, so nothing is told.
+        QTest::newRow("exits 0, SIGCHLD ignored") << QByteArray("exit 0") << Standing::ChildrenIgnored << Ends{};
+        QTest::newRow("given nothing else")
+            << QByteArray(GivenNothingElse) << Standing::HandingDown << Ends{std::nullopt};
     }
 
+    // Every opener is reaped, and how it ended told once.
     void openerEndIsTold()
     {
         QFETCH(QByteArray, script);
-        QFETCH(std::optional<RuntimeError>, failure);
+        QFETCH(Standing, standing);
+        QFETCH(Ends, told);
         writeOpener("#!/bin/sh\n" + script + '\n');
+        if (standing == Standing::NoDescriptorLeft) {
+            // The lowest free descriptor, now over the limit.
+            const rlimit none{rlim_t(::dup(0)), descriptors.rlim_max};
+            ::close(int(none.rlim_cur));
+            QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
+        } else if (standing == Standing::ChildrenIgnored) {
+            ::signal(SIGCHLD, SIG_IGN);
+        } else if (standing == Standing::HandingDown) {
+            // The descriptor the script looks for.
+            QCOMPARE(::dup2(STDERR_FILENO, 100), 100);
+            ::signal(SIGUSR2, SIG_IGN);
+            sigset_t usr2{};
+            sigaddset(&usr2, SIGUSR2);
+            ::pthread_sigmask(SIG_BLOCK, &usr2, nullptr);
+            qputenv("XDG_ACTIVATION_TOKEN", "spent");
+        }
 
         DesktopLauncher launcher;
         QCOMPARE(launcher.start(QString::fromLatin1(WebPage), recordEnd()), std::nullopt);
-        QTRY_COMPARE(ends.size(), size_t(1));
-        QCOMPARE(ends.front(), failure);
+        // Gone, zombie and all, when the test has no child left; then told,
+        // if at all, on the next round.
+        siginfo_t child{};
+        QTRY_VERIFY(::waitid(P_ALL, 0, &child, WEXITED | WNOHANG | WNOWAIT) != 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(ends, told);
     }
 
     // Each launch returns while its opener still runs, and an opener still
