@@ -28,6 +28,17 @@ if(fortify_in_cppflags)
   return()
 endif()
 include(CheckCXXSourceCompiles)
+# Some compilers (Ubuntu's GCC) set a level of their own when optimizing;
+# defining it again would be a redefinition.
+set(CMAKE_REQUIRED_FLAGS "-O2")
+check_cxx_source_compiles("#ifdef _FORTIFY_SOURCE
+  #error the compiler sets a level itself
+  #endif
+  int main() {}" TARNWICK_FORTIFY_SOURCE_UNSET)
+if(NOT TARNWICK_FORTIFY_SOURCE_UNSET)
+  unset(CMAKE_REQUIRED_FLAGS)
+  return()
+endif()
 set(CMAKE_REQUIRED_FLAGS "-O2 -D_FORTIFY_SOURCE=3")
 check_cxx_source_compiles("#include <cstdio>
   #if __USE_FORTIFY_LEVEL < 3
