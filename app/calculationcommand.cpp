@@ -70,6 +70,11 @@ QString q(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+QString jsonArray(const QStringList &rows)
+{
+    return QStringLiteral("[\n") + rows.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+}
+
 // What the parsed command line asks, read as each part is needed.
 class Request
 {
@@ -127,7 +132,7 @@ private:
 
     // The separator numbers are written with: the user's in text, a point in
     // the machine formats.
-    std::string separator() const { return table() == Table::Text ? m_user : Point; }
+    std::string separatorOf(Table chosen) const { return chosen == Table::Text ? m_user : Point; }
     calc::Units units() const
     {
         return isSet("metric") ? calc::Units::MetresAndCentimetres : calc::Units::FeetAndInches;
@@ -148,10 +153,16 @@ private:
         refuse(QStringLiteral("'%1' is not a number.").arg(typed));
     }
 
+    // A typed number as the main window reads it.
+    calc::ParsedNumber number(const QString &typed) const
+    {
+        return calc::TextToFloat(inSeparator(typed, Point), Point);
+    }
+
     // A frequency as the main window reads it; it must be above 0.
     float frequency(const QString &typed) const
     {
-        const calc::ParsedNumber read = calc::TextToFloat(inSeparator(typed, Point), Point);
+        const calc::ParsedNumber read = number(typed);
         if (read.error || !(read.value > 0.0f))
             refuse(QStringLiteral("The frequency %1 MHz is not above 0.").arg(typed));
         return read.value;
@@ -172,12 +183,14 @@ private:
     {
         if (isSet("cable") == isSet("velocity-factor"))
             refuse(QStringLiteral("Give a cable (-c NAME) or a measured velocity factor (--velocity-factor=VF)."));
-        if (const auto position = calc::findCable(value("cable").toStdString()); isSet("cable") && position)
-            return {std::string(calc::CableCatalogue[*position].displayName),
-                    calc::CableCatalogue[*position].velocityFactor};
-        if (isSet("cable"))
-            refuse(QStringLiteral("Unknown cable '%1': tarnwick --list-cables lists them.").arg(value("cable")));
-        const calc::ParsedNumber factor = calc::TextToFloat(inSeparator(value("velocity-factor"), Point), Point);
+        if (isSet("cable")) {
+            const std::optional<std::size_t> position = calc::findCable(value("cable").toStdString());
+            if (!position)
+                refuse(QStringLiteral("Unknown cable '%1': tarnwick --list-cables lists them.").arg(value("cable")));
+            const calc::CableType &entry = calc::CableCatalogue[*position];
+            return {std::string(entry.displayName), entry.velocityFactor};
+        }
+        const calc::ParsedNumber factor = number(value("velocity-factor"));
         if (factor.error || !(factor.value > 0.0f && factor.value <= 1.0f))
             refuse(
                 QStringLiteral("The velocity factor %1 is not above 0 and at most 1.").arg(value("velocity-factor")));
@@ -191,27 +204,28 @@ private:
         float overallLength;
         calc::SplitLengths split;
     };
-    Calculated calculated(const std::string &frequency, float velocityFactor) const
+    Calculated calculated(const std::string &frequency, float velocityFactor, const std::string &separator) const
     {
-        const calc::LengthResult result = calc::calculateLengths(frequency, velocityFactor, units(), separator());
+        const calc::LengthResult result = calc::calculateLengths(frequency, velocityFactor, units(), separator);
         if (result.Frequency && !(*result.Frequency > 0.0f))
             refuse(QStringLiteral("The frequency %1 MHz is not above 0.").arg(q(frequency)));
-        const calc::RuntimeError error = result.error.value_or(calc::RuntimeError::Overflow);
-        if (result.error || !result.Frequency || !result.OverallLength || !result.split)
-            refuse(QStringLiteral("%1 MHz: %2 %3")
-                       .arg(q(frequency), q(calc::runtimeErrorHeading(error)), q(calc::runtimeErrorDescription(error))),
-                   false);
+        if (const std::optional<calc::RuntimeError> error = result.error)
+            refuse(
+                QStringLiteral("%1 MHz: %2 %3")
+                    .arg(q(frequency), q(calc::runtimeErrorHeading(*error)), q(calc::runtimeErrorDescription(*error))),
+                false);
         return {*result.Frequency, *result.OverallLength, *result.split};
     }
 
-    std::vector<std::string> frequencies() const
+    // The frequencies asked for, each written with `separator`.
+    std::vector<std::string> frequencies(const std::string &separator) const
     {
         const bool sweep = anySet({"from", "to", "step"});
         if (sweep == isSet("frequency") || (sweep && !(isSet("from") && isSet("to") && isSet("step"))))
             refuse(QStringLiteral("Give frequencies with -f MHZ, or a sweep with --from, --to and --step."));
         std::vector<std::string> texts;
         for (const QString &typed : m_parser.values(QStringLiteral("frequency")))
-            texts.push_back(inSeparator(typed, separator()));
+            texts.push_back(inSeparator(typed, separator));
         if (sweep) {
             // Read exactly as typed, not as the float the calculation reads.
             const auto exactly = [this](const char *bound) {
@@ -222,7 +236,7 @@ private:
             if (!swept || swept->empty())
                 refuse(QStringLiteral("A sweep goes up from --from to --to, in at most %1 rows.").arg(MostRows));
             for (const std::string &text : *swept)
-                texts.push_back(inSeparator(q(text), separator()));
+                texts.push_back(inSeparator(q(text), separator));
         }
         if (texts.size() > MostRows)
             refuse(QStringLiteral("At most %1 frequencies at a time.").arg(MostRows));
@@ -234,14 +248,15 @@ private:
         if (anySet({"frequency", "from", "to", "step", "cable", "velocity-factor", "metric", "cut-list", "round"}))
             refuse(QStringLiteral("--list-cables takes no other option but --format and -o."));
         const Table chosen = table();
+        const std::string separator = separatorOf(chosen);
         QStringList rows;
         for (const calc::CableType &cable : calc::CableCatalogue)
             rows << QString::fromLatin1(chosen == Table::Json  ? R"(  {"cable": "%1", "velocity_factor": %2})"
                                         : chosen == Table::Csv ? "%1,%2\n"
                                                                : "%1\t%2\n")
-                        .arg(q(cable.displayName), q(calc::FloatToText(cable.velocityFactor, separator())));
+                        .arg(q(cable.displayName), q(calc::FloatToText(cable.velocityFactor, separator)));
         if (chosen == Table::Json)
-            return QStringLiteral("[\n") + rows.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+            return jsonArray(rows);
         return (chosen == Table::Csv ? QStringLiteral("cable,velocity_factor\n") : QString()) + rows.join(QString());
     }
 
@@ -250,21 +265,22 @@ private:
         if (isSet("round") && !isSet("cut-list"))
             refuse(QStringLiteral("--round rounds the cut list or the trim: give --cut-list too."));
         const Table chosen = table();
+        const std::string separator = separatorOf(chosen);
         const auto [cableName, velocityFactor] = cable();
         const std::optional<calc::TapeStep> step = isSet("cut-list") ? std::optional(tapeStep()) : std::nullopt;
         QStringList rows;
-        for (const std::string &typed : frequencies()) {
-            const Calculated result = calculated(typed, velocityFactor);
+        for (const std::string &typed : frequencies(separator)) {
+            const Calculated result = calculated(typed, velocityFactor, separator);
             const calc::ResultTexts &t = result.split.texts;
-            QStringList values{q(calc::FloatToText(result.frequency, separator())), q(cableName)};
-            for (const std::string &text : {calc::FloatToText(velocityFactor, separator()), t.overallWhole,
+            QStringList values{q(calc::FloatToText(result.frequency, separator)), q(cableName)};
+            for (const std::string &text : {calc::FloatToText(velocityFactor, separator), t.overallWhole,
                                             t.overallRemainder, t.coaxWhole, t.coaxRemainder, t.largeUnit, t.smallUnit})
                 values << q(text);
             QStringList cuts;
             if (step) {
                 const calc::CutList pieces = calc::cutList(result.overallLength, result.split.CoaxLength);
-                cuts << q(calc::tapeLength(pieces.coaxSection, *step, separator()))
-                     << q(calc::tapeLength(pieces.wireEnd, *step, separator())) << q(step->spokenName);
+                cuts << q(calc::tapeLength(pieces.coaxSection, *step, separator))
+                     << q(calc::tapeLength(pieces.wireEnd, *step, separator)) << q(step->spokenName);
             }
             if (chosen == Table::Csv)
                 rows << (values + cuts).join(u',') + u'\n';
@@ -283,7 +299,7 @@ private:
                             + (step ? QString::fromLatin1(TextCuts).arg(cuts[0], cuts[1], cuts[2]) : QString());
         }
         if (chosen == Table::Json)
-            return QStringLiteral("[\n") + rows.join(QStringLiteral(",\n")) + QStringLiteral("\n]\n");
+            return jsonArray(rows);
         if (chosen == Table::Csv)
             return QString::fromLatin1(CsvHeader).arg(step ? QStringLiteral(",coax_cut,wire_end_cut,cut_rounding")
                                                            : QString())
@@ -297,7 +313,7 @@ private:
             || anySet({"from", "to", "step", "cut-list", "format"}))
             refuse(QStringLiteral("--resonance takes one -f, a cable or velocity factor, --metric and --round."));
         const calc::TapeStep step = tapeStep();
-        const Calculated target = calculated(inSeparator(value("frequency"), m_user), cable().second);
+        const Calculated target = calculated(inSeparator(value("frequency"), m_user), cable().second, m_user);
         const float resonance = frequency(value("resonance"));
         const std::optional<double> change = calc::wireEndTrim(target.overallLength, target.frequency, resonance);
         if (!change)

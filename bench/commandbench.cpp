@@ -7,51 +7,30 @@
 // interleaved, in turn, with no display in their environment; the
 // calculation is compared with --version run by run.
 #include "pairedstats.h"
+#include "probelaunch.h"
 
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace {
 
 constexpr double CalculationExtraTargetMs = 5.0;
 constexpr double SweepTargetMs = 300.0;
 
-double nowMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 // The wall time of one run, or a negative number when it failed.
 double timeOnce(std::vector<std::string> arguments)
 {
-    std::vector<char *> argv;
-    for (std::string &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> variables;
-    for (char **entry = environ; *entry; ++entry) {
-        const std::string_view variable(*entry);
-        if (!variable.starts_with("DISPLAY=") && !variable.starts_with("WAYLAND_DISPLAY="))
-            variables.emplace_back(variable);
-    }
-    std::vector<char *> envp;
-    for (std::string &variable : variables)
-        envp.push_back(variable.data());
-    envp.push_back(nullptr);
+    std::vector<std::string> variables = baseEnvironment();
+    std::vector<char *> argv = pointers(arguments);
+    std::vector<char *> envp = pointers(variables);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

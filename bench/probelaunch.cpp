@@ -27,6 +27,19 @@ namespace {
 
 constexpr int RunTimeoutMs = 20'000;
 
+std::string readAll(int fd)
+{
+    std::string text;
+    char buffer[4096];
+    lseek(fd, 0, SEEK_SET);
+    ssize_t n;
+    while ((n = read(fd, buffer, sizeof buffer)) > 0)
+        text.append(buffer, std::size_t(n));
+    return text;
+}
+
+}
+
 double nowMs()
 {
     timespec t{};
@@ -34,7 +47,6 @@ double nowMs()
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-// The parent's environment without what the benchmark sets itself.
 std::vector<std::string> baseEnvironment()
 {
     static constexpr std::string_view Overridden[] = {
@@ -56,19 +68,6 @@ std::vector<char *> pointers(std::vector<std::string> &strings)
         result.push_back(s.data());
     result.push_back(nullptr);
     return result;
-}
-
-std::string readAll(int fd)
-{
-    std::string text;
-    char buffer[4096];
-    lseek(fd, 0, SEEK_SET);
-    ssize_t n;
-    while ((n = read(fd, buffer, sizeof buffer)) > 0)
-        text.append(buffer, std::size_t(n));
-    return text;
-}
-
 }
 
 std::optional<Sample> runOnce(const Subject &subject, const Platform &platform, const fs::path &pluginDir)

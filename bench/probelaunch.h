@@ -11,6 +11,15 @@
 // Starting a probe, on the platform and X server of the run, and timing it
 // from exec to its first painted frame.
 
+// Milliseconds on the monotonic clock.
+double nowMs();
+// The parent's environment without what the benchmarks set themselves: the
+// display, the platform and the plugins.
+std::vector<std::string> baseEnvironment();
+// Arguments or an environment as exec takes them, null-terminated; valid
+// while `strings` is.
+std::vector<char *> pointers(std::vector<std::string> &strings);
+
 struct Sample {
     double ms;
     double cpuMs; // user + system: what the probe itself ran, without waiting for a core

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <tuple>
 
 namespace calc {
 
@@ -23,25 +24,30 @@ std::string smallPart(long long steps, const TapeStep &step, std::string_view de
         return std::to_string(millimetres / 10) + tenths;
     }
     const long long perInch = step.perLargeUnit / InchesPerFoot;
-    const long long common = std::gcd(steps % perInch, perInch);
-    const std::string fraction = std::to_string(steps % perInch / common) + "/" + std::to_string(perInch / common);
-    if (steps % perInch == 0)
-        return std::to_string(steps / perInch);
-    return steps < perInch ? fraction : std::to_string(steps / perInch) + " " + fraction;
+    const long long inches = steps / perInch;
+    const long long parts = steps % perInch;
+    if (parts == 0)
+        return std::to_string(inches);
+    const long long common = std::gcd(parts, perInch);
+    const std::string fraction = std::to_string(parts / common) + "/" + std::to_string(perInch / common);
+    return inches == 0 ? fraction : std::to_string(inches) + " " + fraction;
 }
 } // namespace
 
 std::optional<TapeStep> findTapeStep(std::string_view name, Units units)
 {
+    // Each unit system's default first, for an empty name.
     if (units == Units::FeetAndInches) {
         for (const int parts : {16, 2, 4, 8, 32}) {
-            if (name.empty() || name == "1/" + std::to_string(parts))
-                return TapeStep{units, InchesPerFoot * parts, "1/" + std::to_string(parts) + " inch"};
+            const std::string fraction = "1/" + std::to_string(parts);
+            if (name.empty() || name == fraction)
+                return TapeStep{units, InchesPerFoot * parts, fraction + " inch"};
         }
         return std::nullopt;
     }
-    for (const auto &[millimetres, spoken] : {std::pair{1, "1 mm"}, std::pair{5, "5 mm"}, std::pair{10, "1 cm"}}) {
-        if (name.empty() || name == std::string(spoken).erase(1, 1))
+    for (const auto &[millimetres, typed, spoken] :
+         {std::tuple{1, "1mm", "1 mm"}, std::tuple{5, "5mm", "5 mm"}, std::tuple{10, "1cm", "1 cm"}}) {
+        if (name.empty() || name == typed)
             return TapeStep{units, MillimetresPerMetre / millimetres, spoken};
     }
     return std::nullopt;

@@ -20,8 +20,10 @@ std::optional<std::vector<std::string>> sweepFrequencies(double from, double to,
     const auto units = [](double megahertz) { return std::llround(megahertz * double(UnitsPerMegahertz)); };
     const std::int64_t first = units(from);
     const std::int64_t stride = units(step);
-    if (stride <= 0 || units(to) < first)
-        return stride <= 0 ? std::nullopt : std::optional(std::vector<std::string>());
+    if (stride <= 0)
+        return std::nullopt;
+    if (units(to) < first)
+        return std::vector<std::string>();
     const auto rows = std::uint64_t(units(to) - first) / std::uint64_t(stride) + 1;
     if (rows > mostRows)
         return std::nullopt;
