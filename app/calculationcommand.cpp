@@ -209,11 +209,13 @@ private:
         const calc::LengthResult result = calc::calculateLengths(frequency, velocityFactor, units(), separator);
         if (result.Frequency && !(*result.Frequency > 0.0f))
             refuse(QStringLiteral("The frequency %1 MHz is not above 0.").arg(q(frequency)));
-        if (const std::optional<calc::RuntimeError> error = result.error)
-            refuse(
-                QStringLiteral("%1 MHz: %2 %3")
-                    .arg(q(frequency), q(calc::runtimeErrorHeading(*error)), q(calc::runtimeErrorDescription(*error))),
-                false);
+        // Without an error the calculation has kept every length; checking
+        // each is what lets the analysers see the accesses below are safe.
+        const calc::RuntimeError error = result.error.value_or(calc::RuntimeError::Overflow);
+        if (result.error || !result.Frequency || !result.OverallLength || !result.split)
+            refuse(QStringLiteral("%1 MHz: %2 %3")
+                       .arg(q(frequency), q(calc::runtimeErrorHeading(error)), q(calc::runtimeErrorDescription(error))),
+                   false);
         return {*result.Frequency, *result.OverallLength, *result.split};
     }
 
